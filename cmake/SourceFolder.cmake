@@ -1,0 +1,17 @@
+# A source folder holds portable files (into setupcore) beside Win32 files whose
+# names end in _win32 (into setupwin). main_win32.cpp is the program's entry point.
+function(add_source_folder)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  foreach(src IN LISTS sources)
+    get_filename_component(name ${src} NAME)
+    if(name STREQUAL "main_win32.cpp")
+      continue()
+    elseif(name MATCHES "_win32\\.cpp$")
+      if(WIN32)
+        target_sources(setupwin PRIVATE ${src})
+      endif()
+    else()
+      target_sources(setupcore PRIVATE ${src})
+    endif()
+  endforeach()
+endfunction()

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# wine-exec.sh STATE_DIR PROGRAM [ARGS...]
+# Runs PROGRAM under Wine with the prefix and display kept in STATE_DIR
+# (made by wine-prefix.sh), as the unprivileged user when started as root.
+set -euo pipefail
+state=$1; shift
+wine=/usr/lib/wine/wine64
+[ -x "$wine" ] || wine=$(command -v wine64 || command -v wine)
+
+vars=(WINEPREFIX="$state/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" HOME="$state/home")
+[ -f "$state/display" ] && vars+=(DISPLAY=":$(head -n1 "$state/display")")
+[ -n "${SETUP_TEST_ENV:-}" ] && vars+=(SETUP_TEST_ENV="$SETUP_TEST_ENV")
+
+if [ "$(id -u)" -eq 0 ]; then
+  exec runuser -u winetest -- env "${vars[@]}" "$wine" "$@"
+fi
+exec env "${vars[@]}" "$wine" "$@"
