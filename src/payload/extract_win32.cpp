@@ -1,0 +1,127 @@
+#include "payload/extract_win32.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include <memory>
+#include <new>
+#include <optional>
+
+#include "payload/archive_format.h"
+#include "win/file_win32.h"
+
+namespace payload {
+namespace {
+
+bool AnsiLeadByte(unsigned char byte) { return ::IsDBCSLeadByte(byte) != FALSE; }
+
+// The archive as WalkArchive reads it; an I/O fault throws win::FileError.
+class ArchiveReader {
+public:
+    explicit ArchiveReader(win::File& file) : file_(file) {}
+    uint64_t Length() { return file_.Length(); }
+    void ReadAt(uint64_t position, void* buffer, size_t size) {
+        file_.Seek(position);
+        file_.ReadExact(buffer, size);
+    }
+
+private:
+    win::File& file_;
+};
+
+std::optional<std::string> RealWindowsFolder() {
+    char path[MAX_PATH] = {};
+    if (!::SHGetSpecialFolderPathA(nullptr, path, CSIDL_WINDOWS, FALSE)) return std::nullopt;
+    return std::string(path);
+}
+
+std::string WithBackslash(std::string folder) {
+    if (folder.empty() || folder.back() != '\\') folder += '\\';
+    return folder;
+}
+
+// Writes the entries the mode selects, one read and one write each.
+class EntryWriter {
+public:
+    EntryWriter(ExtractMode mode, const std::string& root, const std::string& windowsFolder,
+                win::File& archive, char* copyBuffer)
+        : mode_(mode), root_(root), windowsFolder_(windowsFolder), archive_(archive),
+          copyBuffer_(copyBuffer) {}
+
+    // False stops the walk: the entry could not be written.
+    bool Write(const Entry& entry) {
+        switch (DestinationOf(mode_, entry.folder)) {
+        case Destination::Skip:
+            return true;
+        case Destination::UnderRoot:
+            return CopyTo(PrepareUnderRoot(entry), entry);
+        case Destination::WindowsFolder: {
+            std::optional<std::string> folder = WindowsFolder();
+            return folder && CopyTo(WithBackslash(*folder) + entry.fileName, entry);
+        }
+        }
+        return false;
+    }
+
+private:
+    // Creates only the entry's own folder: the archive lists parents first.
+    std::string PrepareUnderRoot(const Entry& entry) const {
+        std::string folder = entry.folder.empty() ? root_ : root_ + entry.folder + '\\';
+        ::CreateDirectoryA(folder.c_str(), nullptr);
+        return root_ + entry.name;
+    }
+
+    std::optional<std::string> WindowsFolder() const {
+        if (!windowsFolder_.empty()) return windowsFolder_;
+        return RealWindowsFolder();
+    }
+
+    bool CopyTo(const std::string& target, const Entry& entry) {
+        const uint32_t size = entry.DataSize();
+        // Allocated before the target is opened, so running out of memory
+        // neither crashes nor leaves an existing file truncated.
+        std::unique_ptr<char[]> ownBuffer;
+        char* buffer = copyBuffer_;
+        if (size > kCopyBufferSize) {
+            ownBuffer.reset(new (std::nothrow) char[size]);
+            if (!ownBuffer) return false;
+            buffer = ownBuffer.get();
+        }
+        win::File out = win::File::CreateAlways(target);
+        if (!out.IsOpen()) return false;
+        archive_.Seek(entry.DataOffset());
+        archive_.ReadExact(buffer, size);
+        out.Write(buffer, size);
+        return true;
+    }
+
+    ExtractMode mode_;
+    const std::string& root_;
+    const std::string& windowsFolder_;
+    win::File& archive_;
+    char* copyBuffer_;
+};
+
+bool Extract(ExtractMode mode, const std::string& root, const ExtractSource& source) {
+    const std::string path = source.archivePath.empty() ? win::OwnExecutablePath() : source.archivePath;
+    win::File archive = win::File::OpenRead(path);
+    if (!archive.IsOpen()) return false;
+    std::unique_ptr<char[]> copyBuffer(new (std::nothrow) char[kCopyBufferSize]);
+    if (!copyBuffer) return false;
+
+    ArchiveReader reader(archive);
+    EntryWriter writer(mode, root, source.windowsFolder, archive, copyBuffer.get());
+    return WalkArchive(reader, AnsiLeadByte, [&](const Entry& entry) { return writer.Write(entry); }).Ok();
+}
+
+}  // namespace
+
+bool ExtractProductPayload(const std::string& root, const ExtractSource& source) {
+    return Extract(ExtractMode::Product, root, source);
+}
+
+bool ExtractDriverPayload(const std::string& root, const ExtractSource& source) {
+    return Extract(ExtractMode::Driver, root, source);
+}
+
+}  // namespace payload
