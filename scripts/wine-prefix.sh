@@ -21,8 +21,24 @@ start_xvfb() {
 
 wine_cmd() { "$here/wine-exec.sh" "$state" "$@"; }
 
+# Several test runs may share one prefix: only the last one to finish ends it.
+count_users() { # +1 or -1; prints the new count
+  mkdir -p "$state"
+  exec 9>"$state/users.lock"
+  flock 9
+  local n=0
+  [ -f "$state/users" ] && n=$(cat "$state/users")
+  n=$((n + $1)); [ "$n" -lt 0 ] && n=0
+  echo "$n" >"$state/users"
+  exec 9>&-
+  echo "$n"
+}
+
 case $cmd in
 setup)
+  count_users 1 >/dev/null
+  exec 8>"$state/setup.lock"
+  flock 8  # one run makes the prefix; the others wait for it
   mkdir -p "$state/home" "$state/work"
   [ "$(id -u)" -eq 0 ] && chown winetest: "$state" "$state/home" "$state/work"
   start_xvfb
@@ -38,6 +54,7 @@ setup)
   echo "prefix ready on display :$(cat "$state/display")"
   ;;
 cleanup)
+  [ "$(count_users -1)" -eq 0 ] || exit 0
   "${as_user[@]}" env WINEPREFIX="$state/prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
   if [ -f "$state/xvfb.pid" ]; then kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true; rm -f "$state/xvfb.pid"; fi
   ;;

@@ -1,0 +1,49 @@
+#pragma once
+// The program's only top-level window: what to install, in which language.
+#include <windows.h>
+
+#include <string>
+
+#include "win/dialog_win32.h"
+
+namespace app {
+
+class MainDialog : public win::Dialog {
+public:
+    MainDialog();
+
+    void SetProductName(const std::string& name) { productName_ = name; }
+    void SetLanguageCode(int code) { languageCode_ = code; }
+
+    // Values the Install command and the installers exchange.
+    const std::string& ProductName() const { return productName_; }
+    std::string installPath;
+    int autoFlag = 0;
+    int versionIndex = -1;
+    int resultFlag = 0;
+    // Pacing of the driver progress display.
+    int longestProgressPause = 350;
+    int shortestProgressPause = 250;
+    int progressStepCount = 22;
+
+protected:
+    bool OnInitDialog() override;
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
+
+private:
+    void AddAboutItem();
+    void ApplyTexts(bool chinese);
+    void FillTypeList();
+    void FillLanguageList();
+    void OnLanguageChanged();
+    void OnInstall();
+    void OnUsbDriver();
+    bool OnSysCommand(WPARAM command);
+    bool PaintMinimised();
+
+    std::string productName_ = "BeamDraft";
+    int languageCode_ = 1;
+    HICON icon_;
+};
+
+}  // namespace app

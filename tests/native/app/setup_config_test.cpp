@@ -1,0 +1,42 @@
+#include "app/setup_config.h"
+
+#include <gtest/gtest.h>
+
+#include "app/main_texts.h"
+
+namespace app {
+namespace {
+
+TEST(ParseDecimal, ConvertsLikeTheCLibrary) {
+    EXPECT_EQ(ParseDecimal("3"), 3);
+    EXPECT_EQ(ParseDecimal("3abc"), 3);
+    EXPECT_EQ(ParseDecimal("  \t+4"), 4);
+    EXPECT_EQ(ParseDecimal("-1"), -1);
+    EXPECT_EQ(ParseDecimal("abc"), 0);
+    EXPECT_EQ(ParseDecimal(""), 0);
+    EXPECT_EQ(ParseDecimal("99999999999999999999"), 2147483647);
+    EXPECT_EQ(ParseDecimal("-99999999999999999999"), -2147483647 - 1);
+}
+
+TEST(ClampLanguageCode, KeepsCodesInOneToFour) {
+    EXPECT_EQ(ClampLanguageCode(0), 1);
+    EXPECT_EQ(ClampLanguageCode(-1), 1);
+    EXPECT_EQ(ClampLanguageCode(2), 2);
+    EXPECT_EQ(ClampLanguageCode(9), 4);
+}
+
+TEST(SetupFolderOf, CutsAfterTheLastBackslash) {
+    EXPECT_EQ(SetupFolderOf("C:\\Dist\\setup.exe"), "C:\\Dist\\");
+    EXPECT_EQ(SetupFolderOf("C:\\setup.exe"), "C:\\");
+}
+
+TEST(MainWindowTexts, OnlySimplifiedChineseSelectsChinese) {
+    EXPECT_TRUE(IsChineseLanguageCode(1));
+    for (int code : {2, 3, 4}) EXPECT_FALSE(IsChineseLanguageCode(code));
+    EXPECT_TRUE(IsChineseLanguageIndex(0));
+    for (int index : {1, 2, 3}) EXPECT_FALSE(IsChineseLanguageIndex(index));
+    EXPECT_STREQ(MainWindowTextsFor(false).languageLabel, "Lanuage:");
+}
+
+}  // namespace
+}  // namespace app
