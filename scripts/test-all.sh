@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Runs every test: native (plain and under ASan/UBSan), a short fuzzing run,
+# the Windows tests and end-to-end tests under Wine, and the 32-bit release build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/bootstrap.sh
+./scripts/wine-access.sh .
+jobs=$(nproc)
+
+step() { printf '\n== %s\n' "$*"; }
+
+step "native build and tests"
+cmake --preset native >/dev/null
+cmake --build --preset native -j "$jobs"
+ctest --preset native -j "$jobs"
+
+step "native tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake --preset native-asan >/dev/null
+cmake --build --preset native-asan -j "$jobs"
+ctest --preset native-asan -j "$jobs"
+
+if [ -x scripts/fuzz.sh ]; then
+  step "fuzzing the archive table parser"
+  ./scripts/fuzz.sh "${FUZZ_SECONDS:-30}"
+fi
+
+step "32-bit release build (checks its imports)"
+cmake --preset win32 >/dev/null
+cmake --build --preset win32 -j "$jobs"
+file build/win32/Setup.exe
+
+step "Windows tests and end-to-end tests under Wine"
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 -j "$jobs"
+ctest --preset win64
