@@ -1,0 +1,100 @@
+#include "build.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "archive_layout.h"
+#include "errors.h"
+#include "file_system.h"
+#include "payload/archive_format.h"
+#include "payload_plan.h"
+#include "progress.h"
+
+namespace setuppack {
+namespace {
+
+constexpr size_t kCopyBufferSize = 1024 * 1024;
+
+std::string Lines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
+    return text;
+}
+
+void CheckPaths(const BuildOptions& options) {
+    if (!IsFolder(options.payload)) throw Failure(options.payload + ": not a folder");
+    if (SameFile(options.out, options.stub)) throw Failure(options.out + ": the output would overwrite the stub");
+    if (IsInside(options.out, options.payload))
+        throw Failure(options.out + ": the output must not lie inside the payload folder");
+}
+
+void AppendLe32(std::vector<char>& bytes, uint32_t value) {
+    for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<char>(value >> shift & 0xFF));
+}
+
+void CopyAll(InputFile& from, uint64_t size, OutputFile& to, std::vector<char>& buffer, Progress* progress) {
+    for (uint64_t left = size; left > 0;) {
+        const size_t chunk = static_cast<size_t>(std::min<uint64_t>(left, buffer.size()));
+        from.Read(buffer.data(), chunk);
+        to.Write(buffer.data(), chunk);
+        if (progress) progress->Advance(chunk);
+        left -= chunk;
+    }
+}
+
+void WriteEntry(const PlannedEntry& entry, const std::string& payloadFolder, OutputFile& out,
+                std::vector<char>& buffer, Progress& progress) {
+    InputFile source(JoinPath(payloadFolder, entry.sourcePath));
+    if (source.Length() != entry.size) throw Failure(entry.sourcePath + ": the file changed while it was packed");
+    char header[payload::kNameHeaderSize] = {};
+    std::memcpy(header, entry.storedName.data(), entry.storedName.size());
+    out.Write(header, sizeof header);
+    CopyAll(source, entry.size, out, buffer, &progress);
+}
+
+void WriteInstaller(const BuildOptions& options, const std::vector<PlannedEntry>& entries, InputFile& stub,
+                    const Layout& layout, const std::string& path, std::ostream& progressOut) {
+    OutputFile out(path);
+    std::vector<char> buffer(kCopyBufferSize);
+    CopyAll(stub, stub.Length(), out, buffer, nullptr);
+    const std::vector<char> filler(static_cast<size_t>(layout.fillerBytes), '\0');
+    out.Write(filler.data(), filler.size());
+
+    uint64_t dataBytes = 0;
+    for (const PlannedEntry& entry : entries) dataBytes += entry.size;
+    Progress progress(progressOut, "packed", dataBytes);
+    for (const PlannedEntry& entry : entries) WriteEntry(entry, options.payload, out, buffer, progress);
+
+    std::vector<char> table;
+    for (uint32_t offset : layout.offsets) AppendLe32(table, offset);
+    AppendLe32(table, static_cast<uint32_t>(layout.offsets.size()));
+    out.Write(table.data(), table.size());
+    out.Close();
+}
+
+}  // namespace
+
+void BuildInstaller(const BuildOptions& options, std::ostream& progressOut) {
+    CheckPaths(options);
+    const Plan plan = PlanPayload(ListPayloadFolder(options.payload), options.codePage);
+    if (!plan.Ok()) throw Failure(Lines(plan.problems));
+
+    InputFile stub(options.stub);
+    std::vector<uint64_t> sizes;
+    for (const PlannedEntry& entry : plan.entries) sizes.push_back(entry.size);
+    const auto layout = LayOut(stub.Length(), sizes);
+    if (!layout) throw Failure(options.out + ": the installer would pass 4 GiB, beyond the archive's 32-bit offsets");
+
+    // Write beside the target first, so a failed build leaves no half installer behind.
+    const std::string partial = options.out + ".partial";
+    try {
+        WriteInstaller(options, plan.entries, stub, *layout, partial, progressOut);
+        RenameFile(partial, options.out);
+    } catch (...) {
+        RemoveFile(partial);
+        throw;
+    }
+}
+
+}  // namespace setuppack

@@ -1,0 +1,50 @@
+#pragma once
+// Files and folders for the packer, named by UTF-8 paths on both platforms.
+// Every fault throws FileError naming the path.
+#include <cstdint>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "payload_plan.h"
+
+namespace setuppack {
+
+class InputFile {
+public:
+    explicit InputFile(const std::string& path);
+    const std::string& Path() const { return path_; }
+    uint64_t Length() const { return length_; }
+    // Both read exactly size bytes or throw.
+    void ReadAt(uint64_t position, void* buffer, size_t size);
+    void Read(void* buffer, size_t size);
+
+private:
+    std::string path_;
+    std::ifstream stream_;
+    uint64_t length_ = 0;
+};
+
+class OutputFile {
+public:
+    explicit OutputFile(const std::string& path);  // creates or truncates
+    void Write(const void* buffer, size_t size);
+    void Close();  // flushes; throws when the data did not reach the file
+
+private:
+    std::string path_;
+    std::ofstream stream_;
+};
+
+// The payload folder as a tree of names and sizes, in no particular order.
+PayloadFolder ListPayloadFolder(const std::string& path);
+
+std::string JoinPath(const std::string& folder, const std::string& relative);  // relative uses '/'
+bool IsFolder(const std::string& path);
+bool SameFile(const std::string& a, const std::string& b);
+bool IsInside(const std::string& path, const std::string& folder);
+void CreateFolders(const std::string& path);
+void RenameFile(const std::string& from, const std::string& to);
+void RemoveFile(const std::string& path);  // ignores a missing file
+
+}  // namespace setuppack
