@@ -43,14 +43,18 @@ setup)
   [ "$(id -u)" -eq 0 ] && chown winetest: "$state" "$state/home" "$state/work"
   start_xvfb
   if [ ! -f "$state/prefix/system.reg" ]; then
-    rm -rf "$state/prefix"
+    rm -rf "$state/prefix" "$state/prefix-settings.reg"
     wine_cmd wineboot -i >/dev/null 2>&1
-    reg="$state/prefix-settings.reg"
-    iconv -f UTF-8 -t UTF-16LE "$here/wine-prefix.reg" | { printf '\xff\xfe'; cat; } >"$reg"
-    chmod a+r "$reg"
-    wine_cmd regedit /S "$reg"
-    "${as_user[@]}" env WINEPREFIX="$state/prefix" /usr/lib/wine/wineserver -w
   fi
+  # Dialog-font substitutes and the virtual desktop; applied again when they change.
+  reg="$state/prefix-settings.reg"
+  iconv -f UTF-8 -t UTF-16LE "$here/wine-prefix.reg" | { printf '\xff\xfe'; cat; } >"$reg.new"
+  if ! cmp -s "$reg.new" "$reg"; then
+    mv "$reg.new" "$reg"
+    chmod a+r "$reg"
+    wine_cmd regedit /S "Z:${reg//\//\\}"
+  fi
+  rm -f "$reg.new"
   echo "prefix ready on display :$(cat "$state/display")"
   ;;
 cleanup)
