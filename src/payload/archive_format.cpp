@@ -86,7 +86,8 @@ bool IsSafeEntryName(const std::string& name) {
         if (partEnd == std::string::npos) partEnd = name.size();
         const std::string part = name.substr(partStart, partEnd - partStart);
         // Windows drops trailing dots and spaces, so ".. " climbs as ".." does.
-        if (part.empty() || IsDotsAndSpacesOnly(part)) return false;
+        // Empty parts stay allowed: a GBK character may end in 0x5C.
+        if (IsDotsAndSpacesOnly(part)) return false;
         partStart = partEnd + 1;
     }
     return true;
