@@ -9,8 +9,11 @@ using payload::Destination;
 using payload::ExtractMode;
 
 TEST(EntryNames, AcceptsNamesThatStayBelowTheRoot) {
-    for (const char* name : {"a", "VRXPrograms\\BeamDraft.exe", "VRXDriver\\amd64\\libusbK.dll", "a..b", "..a",
-                             "a.", "VRXRes\\.hidden", "x\\y\\z\\w", std::string(399, 'n').c_str()}) {
+    const std::string longest(399, 'n');
+    for (const std::string& name : {std::string("a"), std::string("VRXPrograms\\BeamDraft.exe"),
+                                    std::string("VRXDriver\\amd64\\libusbK.dll"), std::string("a..b"),
+                                    std::string("..a"), std::string("a."), std::string("VRXRes\\.hidden"),
+                                    std::string("x\\y\\z\\w"), longest}) {
         EXPECT_TRUE(payload::IsSafeEntryName(name)) << name;
     }
 }
