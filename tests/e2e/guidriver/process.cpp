@@ -1,0 +1,66 @@
+#include "guidriver/process.h"
+
+#include "guidriver/text.h"
+
+namespace guidriver {
+
+namespace {
+
+std::wstring FolderOf(const std::wstring& path) {
+    const auto slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
+}
+
+}  // namespace
+
+StartedProcess StartedProcess::Start(const std::string& exe, const std::string& workingFolder,
+                                     const std::string& arguments) {
+    const std::wstring exePath = Widen(exe);
+    std::wstring folder = workingFolder.empty() ? FolderOf(exePath) : Widen(workingFolder);
+    std::wstring commandLine = L"\"" + exePath + L"\"";
+    if (!arguments.empty()) commandLine += L" " + Widen(arguments);
+
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!::CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          folder.empty() ? nullptr : folder.c_str(), &startup, &info)) {
+        throw DriverError("cannot start " + exe + " (error " + std::to_string(::GetLastError()) + ")");
+    }
+    win::UniqueHandle thread(info.hThread);
+    return StartedProcess(win::UniqueHandle(info.hProcess), info.dwProcessId);
+}
+
+StartedProcess& StartedProcess::operator=(StartedProcess&& other) noexcept {
+    if (this != &other) {
+        EndIfRunning();
+        process_ = std::move(other.process_);
+        id_ = other.id_;
+        detached_ = other.detached_;
+    }
+    return *this;
+}
+
+StartedProcess::~StartedProcess() { EndIfRunning(); }
+
+bool StartedProcess::IsRunning() const {
+    return process_ && ::WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
+}
+
+std::optional<DWORD> StartedProcess::WaitForExit(Duration timeout) const {
+    if (!process_) throw DriverError("no process was started");
+    if (::WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) {
+        return std::nullopt;
+    }
+    DWORD code = 0;
+    ::GetExitCodeProcess(process_.get(), &code);
+    return code;
+}
+
+void StartedProcess::EndIfRunning() {
+    if (detached_ || !IsRunning()) return;
+    ::TerminateProcess(process_.get(), 1);
+    ::WaitForSingleObject(process_.get(), 10000);
+}
+
+}  // namespace guidriver

@@ -1,0 +1,116 @@
+#include "guidriver/screenshot.h"
+
+#include <vector>
+
+#include "guidriver/text.h"
+#include "win/unique_resource_win32.h"
+
+namespace guidriver {
+
+namespace {
+
+void DeleteDcOf(HDC dc) { ::DeleteDC(dc); }
+void DeleteBitmapOf(HBITMAP bitmap) { ::DeleteObject(bitmap); }
+using UniqueMemoryDc = win::UniqueResource<win::NullIsInvalid<HDC, DeleteDcOf>>;
+using UniqueBitmap = win::UniqueResource<win::NullIsInvalid<HBITMAP, DeleteBitmapOf>>;
+
+class ScreenDc {
+public:
+    ScreenDc() : dc_(::GetDC(nullptr)) {}
+    ~ScreenDc() { if (dc_) ::ReleaseDC(nullptr, dc_); }
+    ScreenDc(const ScreenDc&) = delete;
+    ScreenDc& operator=(const ScreenDc&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HDC dc_;
+};
+
+// Bottom-up 24-bit rows, each padded to four bytes, as a BMP file holds them.
+struct Picture {
+    BITMAPINFOHEADER header{};
+    std::vector<BYTE> pixels;
+    bool operator==(const Picture& other) const { return pixels == other.pixels; }
+};
+
+Picture Capture(const RECT& area) {
+    Picture picture;
+    picture.header.biSize = sizeof picture.header;
+    picture.header.biWidth = area.right - area.left;
+    picture.header.biHeight = area.bottom - area.top;
+    picture.header.biPlanes = 1;
+    picture.header.biBitCount = 24;
+    picture.header.biCompression = BI_RGB;
+
+    ScreenDc screen;
+    UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
+    void* bits = nullptr;
+    UniqueBitmap bitmap(::CreateDIBSection(screen.get(), reinterpret_cast<BITMAPINFO*>(&picture.header),
+                                           DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!memory || !bitmap) throw DriverError("cannot make a bitmap for the screenshot");
+    HGDIOBJ previous = ::SelectObject(memory.get(), bitmap.get());
+    const BOOL copied = ::BitBlt(memory.get(), 0, 0, picture.header.biWidth, picture.header.biHeight,
+                                 screen.get(), area.left, area.top, SRCCOPY | CAPTUREBLT);
+    ::GdiFlush();
+    ::SelectObject(memory.get(), previous);
+    if (!copied) throw DriverError("cannot copy the screen");
+
+    const size_t stride = ((static_cast<size_t>(picture.header.biWidth) * 3 + 3) / 4) * 4;
+    const auto* begin = static_cast<const BYTE*>(bits);
+    picture.pixels.assign(begin, begin + stride * static_cast<size_t>(picture.header.biHeight));
+    picture.header.biSizeImage = static_cast<DWORD>(picture.pixels.size());
+    return picture;
+}
+
+void WriteBmp(const Picture& picture, const std::string& path) {
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;  // "BM"
+    file.bfOffBits = sizeof file + sizeof picture.header;
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(picture.pixels.size());
+
+    win::UniqueFile out(::CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!out) throw DriverError("cannot create " + path + " (error " + std::to_string(::GetLastError()) + ")");
+    auto write = [&](const void* data, size_t size) {
+        DWORD written = 0;
+        if (!::WriteFile(out.get(), data, static_cast<DWORD>(size), &written, nullptr) || written != size) {
+            throw DriverError("cannot write " + path);
+        }
+    };
+    write(&file, sizeof file);
+    write(&picture.header, sizeof picture.header);
+    write(picture.pixels.data(), picture.pixels.size());
+}
+
+RECT AreaOf(HWND window) {
+    RECT area{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    if (!window) return area;
+    if (!::GetWindowRect(window, &area)) throw DriverError("the window is gone");
+    return area;
+}
+
+void BringToTopAndRepaint(HWND window) {
+    ::SetForegroundWindow(window);
+    ::SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    DWORD_PTR ignored = 0;
+    ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+}
+
+}  // namespace
+
+ImageSize SaveScreenshot(HWND window, const std::string& bmpPath, Duration settleTimeout) {
+    if (window) BringToTopAndRepaint(window);
+    Picture last = Capture(AreaOf(window));
+    PollUntil(settleTimeout, [&] {
+        ::Sleep(200);
+        Picture next = Capture(AreaOf(window));
+        const bool settled = next == last;
+        last = std::move(next);
+        return settled;
+    });
+    WriteBmp(last, bmpPath);
+    return {last.header.biWidth, last.header.biHeight};
+}
+
+}  // namespace guidriver
