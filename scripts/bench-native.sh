@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# Benchmarks the native packer on a payload of the shipped size: 128 entries,
+# about 118 MiB, the largest about 20 MiB, random data in the shipped folders.
+# In one run, on one disk (build/bench): `setuppack extract` against `cp -r` of
+# the same files, its peak memory, and `setuppack build` against `cat` of its
+# inputs. Prints a markdown table.
+# Usage: scripts/bench-native.sh [ROUNDS]   (default 7; medians are reported)
+set -euo pipefail
+
+rounds=${1:-7}
+root=$(cd "$(dirname "$0")/.." && pwd)
+bench=$root/build/bench
+packer=$root/build/native/tools/setuppack/setuppack
+
+[ -f "$root/build/native/build.ninja" ] || cmake --preset native >/dev/null
+cmake --build --preset native --target setuppack >/dev/null
+[ -x /usr/bin/time ] || { echo "bench-native.sh: needs /usr/bin/time (Debian package 'time')" >&2; exit 1; }
+
+# --- the payload ------------------------------------------------------------
+# folder, entry count, size of each entry in KiB
+layout=(
+  "LXDriver 14 180"
+  "VRXDriver 10 150"
+  "VRXDriver/amd64 3 1000"
+  "VRXDriver/x86 3 800"
+  "VrxAi 13 1400"
+  "VRXCad 5 1000"
+  "VRXCorel 11 1200"
+  "VRXFonts 6 1800"
+  "VRXPrograms 59 400"
+)
+# The product's large files, in VRXPrograms beside the 59 above: 63 entries there.
+large_kib=(20480 8192 6144 4096)
+
+payload=$bench/payload
+make_payload() {
+  rm -rf "$bench" && mkdir -p "$payload"
+  local line folder count kib i
+  for line in "${layout[@]}"; do
+    read -r folder count kib <<<"$line"
+    mkdir -p "$payload/$folder"
+    for ((i = 0; i < count; i++)); do
+      head -c $((kib * 1024 + i * 1031)) /dev/urandom >"$payload/$folder/file$(printf %02d "$i").bin"
+    done
+  done
+  for i in "${!large_kib[@]}"; do
+    head -c $((large_kib[i] * 1024)) /dev/urandom >"$payload/VRXPrograms/large$i.bin"
+  done
+  head -c 300000 /dev/urandom >"$bench/Setup.exe"
+}
+
+# --- timing -----------------------------------------------------------------
+now() { date +%s.%N; }
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+# seconds COMMAND...: runs it once, after writing back what earlier runs left
+# in the page cache; seconds_synced also counts writing its own data to disk.
+seconds() { sync; local t0; t0=$(now); "$@"; awk -v t1="$(now)" -v t0="$t0" 'BEGIN { print t1 - t0 }'; }
+seconds_synced() { sync; local t0; t0=$(now); "$@"; sync; awk -v t1="$(now)" -v t0="$t0" 'BEGIN { print t1 - t0 }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+
+make_payload
+files=$(find "$payload" -type f | wc -l)
+payload_bytes=$(find "$payload" -type f -printf '%s\n' | awk '{ s += $1 } END { print s }')
+largest=$(find "$payload" -type f -printf '%s\n' | sort -n | tail -1)
+"$packer" build --stub "$bench/Setup.exe" --payload "$payload" --out "$bench/installer.exe" 2>/dev/null
+
+extract_runs=() copy_runs=() build_runs=() cat_runs=() extract_synced_runs=() copy_synced_runs=()
+inputs=()
+while IFS= read -r -d '' f; do inputs+=("$f"); done < <(find "$payload" -type f -print0 | sort -z)
+for ((r = 0; r < rounds; r++)); do
+  rm -rf "$bench/copy" "$bench/extracted" "$bench/built.exe" "$bench/cat.out"
+  copy_runs+=("$(seconds cp -r "$payload" "$bench/copy")")
+  extract_runs+=("$(seconds "$packer" extract "$bench/installer.exe" --out "$bench/extracted" 2>/dev/null)")
+  rm -rf "$bench/copy" "$bench/extracted"
+  copy_synced_runs+=("$(seconds_synced cp -r "$payload" "$bench/copy")")
+  extract_synced_runs+=("$(seconds_synced "$packer" extract "$bench/installer.exe" --out "$bench/extracted" 2>/dev/null)")
+  cat_runs+=("$(seconds sh -c 'cat "$@" > "$0"' "$bench/cat.out" "$bench/Setup.exe" "${inputs[@]}")")
+  build_runs+=("$(seconds "$packer" build --stub "$bench/Setup.exe" --payload "$payload" --out "$bench/built.exe" 2>/dev/null)")
+done
+cmp -s "$bench/built.exe" "$bench/installer.exe" || { echo "bench-native.sh: build is not deterministic" >&2; exit 1; }
+diff -r "$payload" "$bench/extracted" >/dev/null || { echo "bench-native.sh: extraction differs" >&2; exit 1; }
+
+rm -rf "$bench/extracted"
+peak_kib=$(/usr/bin/time -v "$packer" extract "$bench/installer.exe" --out "$bench/extracted" 2>&1 >/dev/null |
+  awk -F': ' '/Maximum resident set size/ { print $2 }')
+rm -rf "$bench/extracted"
+baseline_kib=$(/usr/bin/time -v "$packer" --help 2>&1 >/dev/null | awk -F': ' '/Maximum resident set size/ { print $2 }')
+
+copy=$(printf '%s\n' "${copy_runs[@]}" | median)
+extract=$(printf '%s\n' "${extract_runs[@]}" | median)
+copy_synced=$(printf '%s\n' "${copy_synced_runs[@]}" | median)
+extract_synced=$(printf '%s\n' "${extract_synced_runs[@]}" | median)
+catted=$(printf '%s\n' "${cat_runs[@]}" | median)
+built=$(printf '%s\n' "${build_runs[@]}" | median)
+budget_kib=$(((largest + 512000) / 1024 + baseline_kib))
+
+echo "Payload: $files files, $((payload_bytes / 1024 / 1024)) MiB, largest $((largest / 1024)) KiB;" \
+     "medians of $rounds rounds; $(uname -m), $(nproc) cores, $(df -T "$bench" | awk 'NR == 2 { print $2 }')."
+echo
+echo "| Measurement | setuppack | baseline | ratio |"
+echo "|---|---|---|---|"
+printf '| extract vs `cp -r` (s) | %.3f | %.3f | %s |\n' "$extract" "$copy" "$(ratio "$extract" "$copy")"
+printf '| extract vs `cp -r`, each followed by `sync` (s) | %.3f | %.3f | %s |\n' "$extract_synced" "$copy_synced" \
+  "$(ratio "$extract_synced" "$copy_synced")"
+printf '| build vs `cat` of stub and files (s) | %.3f | %.3f | %s |\n' "$built" "$catted" "$(ratio "$built" "$catted")"
+printf '| extract peak RSS vs largest entry + 512000 B + start-up RSS (KiB) | %d | %d | %s |\n' \
+  "$peak_kib" "$budget_kib" "$(ratio "$peak_kib" "$budget_kib")"
