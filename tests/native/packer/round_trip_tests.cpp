@@ -1,6 +1,7 @@
 // list, verify and extract on installers that build wrote, and on installers made by hand.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 
 #include "packer_fixture.h"
@@ -173,9 +174,13 @@ Bytes PeStub() {
     head[1] = 'Z';
     head[0x3C] = 0x80;
     std::memcpy(head.data() + 0x80, "PE\0\0", 4);
+    head[0x80 + 4] = 0x4c;        // machine i386
+    head[0x80 + 5] = 0x01;
     head[0x80 + 20] = 224;        // size of the optional header
     head[0x80 + 24] = 0x0b;       // PE32 magic 0x10b
     head[0x80 + 25] = 0x01;
+    head[0x80 + 24 + 60] = 0x00;  // size of the headers: 1024
+    head[0x80 + 24 + 61] = 0x04;
     head[0x80 + 24 + 92] = 16;    // data directories
     return head;
 }
@@ -200,6 +205,29 @@ TEST_F(RoundTrip, ReadsInstallersThatASigningToolExtended) {
     EXPECT_EQ(RunPacker({"verify", Installer().string(), "--payload", Payload().string()}).code, 0);
     ASSERT_EQ(RunPacker({"extract", Installer().string(), "--out", Out().string()}).code, 0);
     EXPECT_EQ(ReadAll(Out() / "VRXPrograms/a.dll"), ReadAll(Payload() / "VRXPrograms/a.dll"));
+}
+
+bool HaveProgram(const std::string& name) { return std::system(("command -v " + name + " >/dev/null").c_str()) == 0; }
+
+TEST_F(RoundTrip, ReadsAnInstallerSignedByOsslsigncode) {
+    if (!HaveProgram("osslsigncode") || !HaveProgram("openssl")) GTEST_SKIP() << "osslsigncode or openssl missing";
+    WriteAll(Stub(), PeStub());
+    AddFile("VRXPrograms/a.dll", RandomBytes(5000, 9));
+    ASSERT_EQ(Build().code, 0);
+    const std::string key = (Root() / "key.pem").string(), cert = (Root() / "cert.pem").string();
+    const fs::path signedInstaller = Root() / "signed.exe";
+    ASSERT_EQ(std::system(("openssl req -x509 -newkey rsa:2048 -nodes -subj /CN=setuppack-test -days 1 -keyout '" +
+                           key + "' -out '" + cert + "' >/dev/null 2>&1")
+                              .c_str()),
+              0);
+    ASSERT_EQ(std::system(("osslsigncode sign -certs '" + cert + "' -key '" + key + "' -in '" + Installer().string() +
+                           "' -out '" + signedInstaller.string() + "' >/dev/null 2>&1")
+                              .c_str()),
+              0);
+    ASSERT_GT(fs::file_size(signedInstaller), fs::file_size(Installer()));
+
+    EXPECT_EQ(RunPacker({"list", signedInstaller.string()}).out, "0\tVRXPrograms\ta.dll\t5000\n");
+    EXPECT_EQ(RunPacker({"verify", signedInstaller.string(), "--payload", Payload().string()}).code, 0);
 }
 
 TEST(CommandLine, HelpsForEveryCommandAndRejectsWrongUsage) {
