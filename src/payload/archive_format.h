@@ -65,7 +65,8 @@ Destination DestinationOf(ExtractMode mode, const std::string& entryFolder);
 
 // Walks the archive of the file that reader reads, checking the count, the
 // table and every entry in table order, and hands each good entry to visit
-// (which returns false to stop). Reader offers:
+// (which returns false to stop). The archive ends where ArchiveEnd says, so a
+// signature appended by a signing tool is stepped over. Reader offers:
 //   uint64_t Length();  void ReadAt(uint64_t position, void* buffer, size_t size);
 // ReadAt throws the reader's own error type on an I/O fault; it propagates.
 template <typename Reader, typename Visitor>

@@ -99,7 +99,8 @@ bool IsInside(const std::string& path, const std::string& folder) {
     if (error) return false;
     const fs::path outer = fs::weakly_canonical(PathOf(folder), error);
     if (error) return false;
-    auto [outerEnd, innerAt] = std::mismatch(outer.begin(), outer.end(), inner.begin(), inner.end());
+    // A folder given with a trailing separator ends in an empty element.
+    const auto outerEnd = std::mismatch(outer.begin(), outer.end(), inner.begin(), inner.end()).first;
     return outerEnd == outer.end() || (std::next(outerEnd) == outer.end() && outerEnd->empty());
 }
 
