@@ -1,0 +1,228 @@
+// Extraction against a plain copy of the same files on the same disk.
+//   extract_bench [rounds]
+// Builds a payload of the shipped shape (128 entries in the shipped folders,
+// about 118 MB, the largest 20 MB) under the temp folder, then times in each
+// round ExtractProductPayload and CopyFileA of exactly the files it writes,
+// alternating which goes first. Prints the medians, their ratio and the peak
+// memory of the first extraction.
+#include <windows.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "payload/archive_format.h"
+#include "payload/extract_win32.h"
+#include "win/file_win32.h"
+
+namespace {
+
+constexpr uint64_t kMiB = 1024 * 1024;
+constexpr uint64_t kPayloadBytes = 118 * kMiB;
+constexpr uint32_t kLargestEntry = 20 * kMiB;
+
+struct BenchEntry {
+    std::string name;
+    uint32_t size = 0;
+};
+
+// The shipped folder order and entry counts; the first VRXPrograms entry is the largest.
+std::vector<BenchEntry> ShippedShape() {
+    const std::pair<const char*, int> folders[] = {
+        {"LXDriver", 14}, {"VRXDriver", 10}, {"VRXDriver\\amd64", 3}, {"VRXDriver\\x86", 3}, {"VrxAi", 13},
+        {"VRXCad", 5},    {"VRXCorel", 11},  {"VRXFonts", 6},         {"VRXPrograms", 63}};
+    std::vector<BenchEntry> entries;
+    std::vector<double> weights;
+    uint32_t state = 12345;
+    for (const auto& [folder, count] : folders) {
+        for (int i = 0; i < count; ++i) {
+            entries.push_back({std::string(folder) + "\\file" + std::to_string(i) + ".bin", 0});
+            state = state * 1103515245u + 12345u;
+            const double u = 0.02 + (state >> 8 & 0xFFFF) / 65536.0;
+            weights.push_back(u * u * u * u);  // many small files, a few large ones
+        }
+    }
+    const size_t largest = entries.size() - 63;
+    weights[largest] = 0;
+    double total = 0;
+    for (double w : weights) total += w;
+    const double rest = static_cast<double>(kPayloadBytes - kLargestEntry);
+    for (size_t i = 0; i < entries.size(); ++i)
+        entries[i].size = std::max<uint32_t>(1, static_cast<uint32_t>(rest * weights[i] / total));
+    entries[largest].size = kLargestEntry;
+    return entries;
+}
+
+// Fills buffer with bytes that depend on the entry and the position.
+void FillChunk(std::vector<char>& buffer, uint32_t seed, uint64_t position) {
+    uint32_t state = seed * 2654435761u ^ static_cast<uint32_t>(position);
+    for (char& byte : buffer) {
+        state = state * 1103515245u + 12345u;
+        byte = static_cast<char>(state >> 16);
+    }
+}
+
+void WriteData(win::File& out, uint32_t seed, uint32_t size, std::vector<char>& chunk) {
+    for (uint64_t done = 0; done < size; done += chunk.size()) {
+        FillChunk(chunk, seed, done);
+        out.Write(chunk.data(), static_cast<size_t>(std::min<uint64_t>(chunk.size(), size - done)));
+    }
+}
+
+void RemoveTree(const std::string& folder) {
+    WIN32_FIND_DATAA found;
+    win::UniqueFind find(::FindFirstFileA((folder + "*").c_str(), &found));
+    if (find) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(folder + name + "\\");
+            else ::DeleteFileA((folder + name).c_str());
+        } while (::FindNextFileA(find.get(), &found));
+    }
+    ::RemoveDirectoryA(folder.c_str());
+}
+
+void CreateFolders(const std::string& root, const std::vector<BenchEntry>& entries) {
+    ::CreateDirectoryA(root.c_str(), nullptr);
+    for (const BenchEntry& entry : entries) {
+        const std::string folder = root + entry.name.substr(0, entry.name.rfind('\\'));
+        ::CreateDirectoryA(folder.substr(0, folder.find('\\', root.size())).c_str(), nullptr);
+        ::CreateDirectoryA(folder.c_str(), nullptr);
+    }
+}
+
+// The source files for the copy, and the installer: an image stand-in plus the archive.
+void MakeInputs(const std::string& sources, const std::string& installer, const std::vector<BenchEntry>& entries) {
+    std::vector<char> chunk(kMiB);
+    CreateFolders(sources, entries);
+    win::File setup = win::File::CreateAlways(installer);
+    const std::string image(1 << 20, 'I');
+    setup.Write(image.data(), image.size());
+    std::vector<uint32_t> offsets;
+    uint64_t position = image.size();
+    for (uint32_t i = 0; i < entries.size(); ++i) {
+        win::File source = win::File::CreateAlways(sources + entries[i].name);
+        WriteData(source, i, entries[i].size, chunk);
+        std::string header = entries[i].name;
+        header.resize(payload::kNameHeaderSize, '\0');
+        setup.Write(header.data(), header.size());
+        WriteData(setup, i, entries[i].size, chunk);
+        offsets.push_back(static_cast<uint32_t>(position));
+        position += header.size() + entries[i].size;
+    }
+    offsets.push_back(static_cast<uint32_t>(position));
+    offsets.push_back(static_cast<uint32_t>(offsets.size()));  // the count follows the table
+    setup.Write(offsets.data(), offsets.size() * sizeof(uint32_t));  // little-endian on x86
+}
+
+double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+    LARGE_INTEGER frequency;
+    ::QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+template <typename Work>
+double Timed(Work work) {
+    LARGE_INTEGER from, to;
+    ::QueryPerformanceCounter(&from);
+    work();
+    ::QueryPerformanceCounter(&to);
+    return Seconds(from, to);
+}
+
+PROCESS_MEMORY_COUNTERS Memory() {
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof counters;
+    ::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters);
+    return counters;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+double MiB(uint64_t bytes) { return static_cast<double>(bytes) / kMiB; }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    char temp[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, temp);
+    const std::string work = std::string(temp) + "extract_bench\\";
+    RemoveTree(work);
+    ::CreateDirectoryA(work.c_str(), nullptr);
+    const std::string sources = work + "sources\\", installer = work + "Setup.exe";
+    const std::string extracted = work + "extracted\\", copied = work + "copied\\", windows = work + "windows\\";
+
+    const std::vector<BenchEntry> entries = ShippedShape();
+    std::vector<BenchEntry> written;  // what the product mode writes, and so what the copy copies
+    uint64_t writtenBytes = 0, payloadBytes = 0;
+    for (const BenchEntry& entry : entries) {
+        payloadBytes += entry.size;
+        const std::string folder = entry.name.substr(0, entry.name.rfind('\\'));
+        if (payload::DestinationOf(payload::ExtractMode::Product, folder) != payload::Destination::UnderRoot) continue;
+        written.push_back(entry);
+        writtenBytes += entry.size;
+    }
+    MakeInputs(sources, installer, entries);
+    ::CreateDirectoryA(windows.c_str(), nullptr);
+    std::printf("payload: %zu entries, %.1f MiB, largest %.1f MiB; product mode writes %zu files, %.1f MiB\n",
+                entries.size(), MiB(payloadBytes), MiB(kLargestEntry), written.size(), MiB(writtenBytes));
+
+    const PROCESS_MEMORY_COUNTERS before = Memory();
+    PROCESS_MEMORY_COUNTERS afterFirst = {};
+    std::vector<double> extractTimes, copyTimes;
+    for (int round = 0; round < rounds; ++round) {
+        RemoveTree(extracted);
+        RemoveTree(copied);
+        ::CreateDirectoryA(extracted.c_str(), nullptr);
+        const auto extract = [&] {
+            if (!payload::ExtractProductPayload(extracted, {installer, windows})) {
+                std::fprintf(stderr, "extraction failed\n");
+                std::exit(1);
+            }
+        };
+        const auto copy = [&] {
+            CreateFolders(copied, written);
+            for (const BenchEntry& entry : written) {
+                if (!::CopyFileA((sources + entry.name).c_str(), (copied + entry.name).c_str(), FALSE)) {
+                    std::fprintf(stderr, "copy of %s failed\n", entry.name.c_str());
+                    std::exit(1);
+                }
+            }
+        };
+        double extractTime = 0, copyTime = 0;
+        if (round % 2 == 0) {
+            extractTime = Timed(extract);
+            if (round == 0) afterFirst = Memory();
+            copyTime = Timed(copy);
+        } else {
+            copyTime = Timed(copy);
+            extractTime = Timed(extract);
+        }
+        std::printf("round %d: extract %.3f s, copy %.3f s\n", round + 1, extractTime, copyTime);
+        extractTimes.push_back(extractTime);
+        copyTimes.push_back(copyTime);
+    }
+
+    const double extractMedian = Median(extractTimes), copyMedian = Median(copyTimes);
+    std::printf("median of %d rounds: extract %.3f s (%.0f MiB/s), CopyFileA %.3f s (%.0f MiB/s), ratio %.3f\n",
+                rounds, extractMedian, MiB(writtenBytes) / extractMedian, copyMedian,
+                MiB(writtenBytes) / copyMedian, extractMedian / copyMedian);
+    std::printf("peak working set: %.1f MiB before extraction, %.1f MiB after the first (+%.2f MiB)\n",
+                MiB(before.PeakWorkingSetSize), MiB(afterFirst.PeakWorkingSetSize),
+                MiB(afterFirst.PeakWorkingSetSize - before.PeakWorkingSetSize));
+    std::printf("peak pagefile usage: %.1f MiB before extraction, %.1f MiB after the first (+%.2f MiB)\n",
+                MiB(before.PeakPagefileUsage), MiB(afterFirst.PeakPagefileUsage),
+                MiB(afterFirst.PeakPagefileUsage - before.PeakPagefileUsage));
+    std::printf("bound: largest entry + copy buffer = %.2f MiB\n", MiB(kLargestEntry + payload::kCopyBufferSize));
+    RemoveTree(work);
+    return 0;
+}

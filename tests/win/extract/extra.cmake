@@ -1,0 +1,19 @@
+# Extra targets of win_extract_tests (included with dir and target set):
+# extract_self, a stand-in installer that extracts its own appended archive;
+# its signed copy, made on the build machine; and the extraction benchmark,
+# which is run by scripts/bench-wine.sh and is not a test.
+add_executable(extract_self ${dir}/self/extract_self.cpp)
+target_link_libraries(extract_self PRIVATE setupwin)
+
+set(extract_signed_dir ${CMAKE_CURRENT_BINARY_DIR}/extract_signed)
+add_custom_command(
+  OUTPUT ${extract_signed_dir}/Setup_signed.exe ${extract_signed_dir}/Setup_unsigned.exe
+  COMMAND ${dir}/make_signed_installer.sh $<TARGET_FILE:extract_self> ${extract_signed_dir}
+  DEPENDS extract_self ${dir}/make_signed_installer.sh
+  COMMENT "Signing a stand-in installer with a throwaway certificate"
+  VERBATIM)
+add_custom_target(extract_signed_installer DEPENDS ${extract_signed_dir}/Setup_signed.exe)
+add_dependencies(${target} extract_self extract_signed_installer)
+
+add_executable(extract_bench ${dir}/bench/extract_bench.cpp)
+target_link_libraries(extract_bench PRIVATE setupwin psapi)
