@@ -12,14 +12,15 @@ as_user=()
 start_xvfb() {
   if [ -f "$state/xvfb.pid" ] && kill -0 "$(cat "$state/xvfb.pid")" 2>/dev/null; then return; fi
   rm -f "$state/display"
-  setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$state/display" \
+  setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$state/display" 8>&- 9>&- \
     </dev/null >"$state/xvfb.log" 2>&1 &
   echo $! >"$state/xvfb.pid"
   for _ in $(seq 100); do [ -s "$state/display" ] && return; sleep 0.1; done
   echo "Xvfb did not start" >&2; exit 1
 }
 
-wine_cmd() { "$here/wine-exec.sh" "$state" "$@"; }
+# Lock descriptors stay with this script, not with Xvfb or a lasting wineserver.
+wine_cmd() { "$here/wine-exec.sh" "$state" "$@" 8>&- 9>&-; }
 
 # Several test runs may share one prefix: only the last one to finish ends it.
 count_users() { # +1 or -1; prints the new count
