@@ -1,10 +1,13 @@
 cmake_policy(SET CMP0057 NEW)
-# Fails when EXE imports a DLL that is not part of Windows itself.
+# Fails when EXE is not a GUI program or imports a DLL that is not part of Windows itself.
 set(allowed kernel32 user32 gdi32 comctl32 comdlg32 shell32 ole32 oleaut32 advapi32
             shlwapi version msvcrt uuid)
 execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "cannot read the import table of ${EXE}")
+endif()
+if(NOT dump MATCHES "Subsystem[ \t]+00000002")
+  message(FATAL_ERROR "${EXE} is not a Windows GUI program")
 endif()
 string(REGEX MATCHALL "DLL Name: [^\n]+" lines "${dump}")
 if(NOT lines)
