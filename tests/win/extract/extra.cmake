@@ -1,4 +1,4 @@
-# Extra targets of win_extract_tests (included with dir and target set):
+# Extra targets and tests of win_extract_tests (included with dir and target set):
 # extract_self, a stand-in installer that extracts its own appended archive;
 # its signed copy, made on the build machine; and the extraction benchmark,
 # which is run by scripts/bench-wine.sh and is not a test.
@@ -17,3 +17,9 @@ add_dependencies(${target} extract_self extract_signed_installer)
 
 add_executable(extract_bench ${dir}/bench/extract_bench.cpp)
 target_link_libraries(extract_bench PRIVATE setupwin psapi)
+
+# Running out of memory for a large entry, with the address space capped from
+# the Linux side (Wine ignores job-object memory limits).
+add_test(NAME win_extract_alloc_failure
+         COMMAND ${dir}/alloc_failure_test.sh ${CMAKE_BINARY_DIR}/wine-run.sh $<TARGET_FILE:extract_self>)
+set_tests_properties(win_extract_alloc_failure PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine TIMEOUT 120)
