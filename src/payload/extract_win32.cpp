@@ -78,15 +78,10 @@ private:
 
     bool CopyTo(const std::string& target, const Entry& entry) {
         const uint32_t size = entry.DataSize();
-        // Allocated before the target is opened, so running out of memory
-        // neither crashes nor leaves an existing file truncated.
-        std::unique_ptr<char[]> ownBuffer;
-        char* buffer = copyBuffer_;
-        if (size > kCopyBufferSize) {
-            ownBuffer.reset(new (std::nothrow) char[size]);
-            if (!ownBuffer) return false;
-            buffer = ownBuffer.get();
-        }
+        // Got before the target is opened, so running out of memory neither
+        // crashes nor leaves an existing file truncated.
+        char* buffer = size <= kCopyBufferSize ? copyBuffer_ : LargeBuffer(size);
+        if (buffer == nullptr) return false;
         win::File out = win::File::CreateAlways(target);
         if (!out.IsOpen()) return false;
         archive_.Seek(entry.DataOffset());
@@ -95,11 +90,27 @@ private:
         return true;
     }
 
+    // A large entry's buffer is kept for later large entries and only grown:
+    // fresh pages cost more than the copy itself. Peak memory stays the
+    // largest entry plus the copy buffer.
+    char* LargeBuffer(uint32_t size) {
+        if (size > largeBufferSize_) {
+            largeBuffer_.reset();
+            largeBufferSize_ = 0;
+            largeBuffer_.reset(new (std::nothrow) char[size]);
+            if (!largeBuffer_) return nullptr;
+            largeBufferSize_ = size;
+        }
+        return largeBuffer_.get();
+    }
+
     ExtractMode mode_;
     const std::string& root_;
     const std::string& windowsFolder_;
     win::File& archive_;
     char* copyBuffer_;
+    std::unique_ptr<char[]> largeBuffer_;
+    uint32_t largeBufferSize_ = 0;
 };
 
 bool Extract(ExtractMode mode, const std::string& root, const ExtractSource& source) {
