@@ -8,7 +8,7 @@
 #include "build.h"
 #include "code_page.h"
 #include "errors.h"
-#include "inspect.h"
+#include "examine.h"
 
 namespace setuppack {
 namespace {

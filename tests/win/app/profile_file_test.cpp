@@ -8,7 +8,7 @@ namespace app {
 namespace {
 
 using testing_support::TempFolder;
-using testing_support::WriteTextFile;
+using testing_support::WriteBytes;
 
 class ProfileFileTest : public ::testing::Test {
 protected:
@@ -20,13 +20,13 @@ TEST_F(ProfileFileTest, ReadsValuesOfEveryLengthAroundTheBufferStep) {
     for (size_t length : {0u, 1u, 510u, 511u, 512u, 1023u, 1024u, 3000u}) {
         std::string value(length, 'v');
         if (length > 0) value.back() = 'E';
-        WriteTextFile(path, "[S]\r\nKey=" + value + "\r\n");
+        WriteBytes(path, "[S]\r\nKey=" + value + "\r\n");
         EXPECT_EQ(ProfileFile(path).ReadString("S", "Key", "default"), value) << "length " << length;
     }
 }
 
 TEST_F(ProfileFileTest, ReadStringFallsBackToTheDefault) {
-    WriteTextFile(path, "[S]\r\nKey=value\r\n");
+    WriteBytes(path, "[S]\r\nKey=value\r\n");
     ProfileFile profile(path);
     EXPECT_EQ(profile.ReadString("S", "Missing", "fallback"), "fallback");
     EXPECT_EQ(profile.ReadString("Other", "Key", "fallback"), "fallback");
@@ -37,7 +37,7 @@ TEST_F(ProfileFileTest, ReadStringFallsBackToTheDefault) {
 }
 
 TEST_F(ProfileFileTest, ListsKeyNamesOfWellFormedLinesOnly) {
-    WriteTextFile(path,
+    WriteBytes(path,
                   "[SetupCfg]\r\nSoftVer=BeamDraft\r\n=no name\r\nno equals sign\r\n  Language \t=3\r\n"
                   "[Other]\r\nSoftVer=x\r\n");
     std::vector<std::string> keys{"stale"};
@@ -46,7 +46,7 @@ TEST_F(ProfileFileTest, ListsKeyNamesOfWellFormedLinesOnly) {
 }
 
 TEST_F(ProfileFileTest, ListsDuplicateKeysAsOftenAsTheyStand) {
-    WriteTextFile(path, "[S]\r\nA=1\r\nB=2\r\nA=3\r\n");
+    WriteBytes(path, "[S]\r\nA=1\r\nB=2\r\nA=3\r\n");
     std::vector<std::string> keys;
     ProfileFile(path).ListKeyNames("S", &keys);
     EXPECT_EQ(keys, (std::vector<std::string>{"A", "B", "A"}));
@@ -57,7 +57,7 @@ TEST_F(ProfileFileTest, ListsNothingForAMissingFileSectionOrArgument) {
     ProfileFile(folder / "absent.ini").ListKeyNames("S", &keys);
     EXPECT_TRUE(keys.empty());
 
-    WriteTextFile(path, "[S]\r\nA=1\r\n");
+    WriteBytes(path, "[S]\r\nA=1\r\n");
     keys = {"stale"};
     ProfileFile(path).ListKeyNames(nullptr, &keys);
     EXPECT_TRUE(keys.empty());
@@ -71,14 +71,14 @@ TEST_F(ProfileFileTest, ListsSectionsLargerThanOneBufferStep) {
         expected.push_back("Key" + std::to_string(i));
         content += expected.back() + "=some value to fill the section\r\n";
     }
-    WriteTextFile(path, content);
+    WriteBytes(path, content);
     std::vector<std::string> keys;
     ProfileFile(path).ListKeyNames("S", &keys);
     EXPECT_EQ(keys, expected);
 }
 
 TEST_F(ProfileFileTest, SizesKeyNameBuffersExactly) {
-    WriteTextFile(path, "[S]\r\nAlpha=1\r\nBe=2\r\n");
+    WriteBytes(path, "[S]\r\nAlpha=1\r\nBe=2\r\n");
     ProfileFile profile(path);
     size_t needed = profile.ReadKeyNames("S", nullptr, 0);
     EXPECT_EQ(needed, 9u);  // "Alpha\0Be\0"
@@ -102,9 +102,9 @@ TEST_F(ProfileFileTest, WritesCreateFileSectionAndKeyAndReplaceValues) {
 }
 
 TEST_F(ProfileFileTest, SetPathReplacesOrEmptiesThePath) {
-    WriteTextFile(path, "[S]\r\nKey=first\r\n");
+    WriteBytes(path, "[S]\r\nKey=first\r\n");
     std::string other = folder / "other.ini";
-    WriteTextFile(other, "[S]\r\nKey=second\r\n");
+    WriteBytes(other, "[S]\r\nKey=second\r\n");
     ProfileFile profile;
     profile.SetPath(path.c_str());
     EXPECT_EQ(profile.ReadString("S", "Key", ""), "first");

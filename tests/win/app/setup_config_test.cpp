@@ -16,7 +16,7 @@ struct Loaded {
 class LoadSetupConfigTest : public ::testing::Test {
 protected:
     Loaded Load(const std::string& content) {
-        testing_support::WriteTextFile(path, content);
+        testing_support::WriteBytes(path, content);
         Loaded loaded;
         LoadSetupConfig(path, loaded.productName, loaded.languageCode);
         return loaded;

@@ -16,7 +16,7 @@ add_custom_target(extract_signed_installer DEPENDS ${extract_signed_dir}/Setup_s
 add_dependencies(${target} extract_self extract_signed_installer)
 
 add_executable(extract_bench ${dir}/bench/extract_bench.cpp)
-target_link_libraries(extract_bench PRIVATE setupwin psapi)
+target_link_libraries(extract_bench PRIVATE win_test_support setupwin psapi)
 
 # Running out of memory for a large entry, with the address space capped from
 # the Linux side (Wine ignores job-object memory limits).

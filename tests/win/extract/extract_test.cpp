@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "extract/archive_bytes.h"
-#include "extract/scratch_files.h"
 #include "support/temp_folder.h"
 #include "payload/extract_win32.h"
 #include "win/file_win32.h"
@@ -18,14 +17,14 @@ namespace {
 
 using extract_test::ArchiveOf;
 using extract_test::EntryOf;
-using extract_test::FilesBelow;
+using testing_support::FilesBelow;
 using extract_test::Header;
 using extract_test::Item;
 using extract_test::PatternBytes;
-using extract_test::ReadBytes;
+using testing_support::ReadBytes;
 using extract_test::TableOf;
 using extract_test::U32;
-using extract_test::WriteBytes;
+using testing_support::WriteBytes;
 using Files = std::vector<std::string>;
 
 // Stands for the executable image in front of the archive; offsets are absolute.
@@ -34,8 +33,8 @@ const std::string kImage(1536, 'I');
 class ExtractTest : public ::testing::Test {
 protected:
     testing_support::TempFolder scratch;
-    const std::string root = extract_test::NewFolder(scratch.Path(), "root");
-    const std::string windows = extract_test::NewFolder(scratch.Path(), "windows");
+    const std::string root = scratch.MakeFolder("root");
+    const std::string windows = scratch.MakeFolder("windows");
     const std::string archive = scratch.Path() + "setup.bin";
 
     payload::ExtractSource Source() const { return {archive, windows}; }

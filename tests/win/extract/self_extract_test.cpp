@@ -8,14 +8,13 @@
 #include <vector>
 
 #include "extract/archive_bytes.h"
-#include "extract/scratch_files.h"
 #include "support/temp_folder.h"
 #include "win/unique_resource_win32.h"
 
 namespace {
 
-using extract_test::FilesBelow;
-using extract_test::ReadBytes;
+using testing_support::FilesBelow;
+using testing_support::ReadBytes;
 
 std::string Quoted(const std::string& argument) {
     // A backslash before the closing quote would escape it.
@@ -46,11 +45,11 @@ DWORD RunProgram(const std::string& program, const std::vector<std::string>& arg
 class SelfExtractTest : public ::testing::Test {
 protected:
     testing_support::TempFolder scratch;
-    const std::string root = extract_test::NewFolder(scratch.Path(), "root");
+    const std::string root = scratch.MakeFolder("root");
 };
 
 TEST_F(SelfExtractTest, ExtractsTheArchiveAppendedToItsOwnFile) {
-    const auto image = ReadBytes(extract_test::OwnFolder() + "extract_self.exe");
+    const auto image = ReadBytes(testing_support::OwnFolder() + "extract_self.exe");
     ASSERT_TRUE(image.has_value());
     const std::vector<extract_test::Item> items = {
         extract_test::EntryOf("VRXDriver\\usb.inf", extract_test::PatternBytes(700, 1)),
@@ -58,25 +57,25 @@ TEST_F(SelfExtractTest, ExtractsTheArchiveAppendedToItsOwnFile) {
         extract_test::EntryOf("LXDriver\\ser.sys", extract_test::PatternBytes(300, 3)),
     };
     const std::string setup = scratch.Path() + "Setup.exe";
-    extract_test::WriteBytes(setup, *image + extract_test::ArchiveOf(items, static_cast<uint32_t>(image->size())));
+    testing_support::WriteBytes(setup, *image + extract_test::ArchiveOf(items, static_cast<uint32_t>(image->size())));
 
     ASSERT_EQ(RunProgram(setup, {"product", root}), 0u);
     EXPECT_EQ(FilesBelow(root), (std::vector<std::string>{"VRXDRIVER\\USB.INF", "VRXPROGRAMS\\BEAMDRAFT.EXE"}));
     EXPECT_TRUE(ReadBytes(root + "VRXPrograms\\BeamDraft.exe") == items[1].data);
 
-    const std::string driverRoot = extract_test::NewFolder(scratch.Path(), "system32");
+    const std::string driverRoot = scratch.MakeFolder("system32");
     ASSERT_EQ(RunProgram(setup, {"driver", driverRoot}), 0u);
     EXPECT_EQ(FilesBelow(driverRoot), (std::vector<std::string>{"LXDRIVER\\SER.SYS", "VRXDRIVER\\USB.INF"}));
     EXPECT_TRUE(ReadBytes(driverRoot + "LXDriver\\ser.sys") == items[2].data);
 
-    EXPECT_EQ(RunProgram(extract_test::OwnFolder() + "extract_self.exe", {"product", extract_test::NewFolder(scratch.Path(), "bare")}), 1u)
+    EXPECT_EQ(RunProgram(testing_support::OwnFolder() + "extract_self.exe", {"product", scratch.MakeFolder("bare")}), 1u)
         << "a program without an archive";
 }
 
 // Made at build time: an installer whose length is a multiple of 8, signed
 // with a throwaway certificate, and the files its archive holds.
 TEST_F(SelfExtractTest, SignedInstallerStillExtractsEveryEntry) {
-    const std::string signedDir = extract_test::OwnFolder() + "extract_signed\\";
+    const std::string signedDir = testing_support::OwnFolder() + "extract_signed\\";
     const std::string installer = signedDir + "Setup_signed.exe";
     const auto signedBytes = ReadBytes(installer);
     const auto unsignedBytes = ReadBytes(signedDir + "Setup_unsigned.exe");

@@ -8,19 +8,19 @@
 #include <functional>
 #include <string>
 
-#include "folders/scratch_folder.h"
+#include "support/temp_folder.h"
 #include "win/unique_resource_win32.h"
 
 namespace {
 
-using folders_test::AddAttributes;
-using folders_test::Attributes;
-using folders_test::Exists;
-using folders_test::LastWriteTime;
-using folders_test::ReadBytes;
-using folders_test::ScratchFolder;
-using folders_test::SetLastWriteTime;
-using folders_test::WriteBytes;
+using testing_support::AddAttributes;
+using testing_support::Attributes;
+using testing_support::Exists;
+using testing_support::LastWriteTime;
+using testing_support::ReadBytes;
+using testing_support::TempFolder;
+using testing_support::SetLastWriteTime;
+using testing_support::WriteBytes;
 
 std::string EveryByteValue() {
     std::string bytes;
@@ -66,7 +66,7 @@ const NamedCopy kCopyOperations[] = {
 
 class FolderOps : public ::testing::Test {
 protected:
-    ScratchFolder scratch;
+    TempFolder scratch;
     std::string source = scratch.MakeFolder("source");
 };
 
@@ -178,7 +178,7 @@ TEST_F(FolderOps, EmptyFolderDeletesFilesOnlyAndLeavesReadOnlyOnes) {
     EXPECT_EQ(ReadBytes(inner + "deep.txt"), "d");
     EXPECT_FALSE(::RemoveDirectoryA(source.c_str())) << "the sub-folder keeps the folder";
 
-    folders_test::RemoveTree(inner);
+    testing_support::RemoveTree(inner);
     WriteBytes(source + "readonly.gms", "r");
     AddAttributes(source + "readonly.gms", FILE_ATTRIBUTE_READONLY);
     WriteBytes(source + "other.gms", "o");

@@ -17,6 +17,7 @@
 
 #include "payload/archive_format.h"
 #include "payload/extract_win32.h"
+#include "support/temp_folder.h"
 #include "win/file_win32.h"
 
 namespace {
@@ -71,20 +72,6 @@ void WriteData(win::File& out, uint32_t seed, uint32_t size, std::vector<char>& 
         FillChunk(chunk, seed, done);
         out.Write(chunk.data(), static_cast<size_t>(std::min<uint64_t>(chunk.size(), size - done)));
     }
-}
-
-void RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA found;
-    win::UniqueFind find(::FindFirstFileA((folder + "*").c_str(), &found));
-    if (find) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(folder + name + "\\");
-            else ::DeleteFileA((folder + name).c_str());
-        } while (::FindNextFileA(find.get(), &found));
-    }
-    ::RemoveDirectoryA(folder.c_str());
 }
 
 void CreateFolders(const std::string& root, const std::vector<BenchEntry>& entries) {
@@ -167,7 +154,7 @@ int main(int argc, char** argv) {
     char temp[MAX_PATH] = {};
     ::GetTempPathA(MAX_PATH, temp);
     const std::string work = std::string(temp) + "extract_bench\\";
-    RemoveTree(work);
+    testing_support::RemoveTree(work);
     ::CreateDirectoryA(work.c_str(), nullptr);
     const std::string sources = work + "sources\\", installer = work + "Setup.exe";
     const std::string extracted = work + "extracted\\", copied = work + "copied\\", windows = work + "windows\\";
@@ -191,8 +178,8 @@ int main(int argc, char** argv) {
     PROCESS_MEMORY_COUNTERS afterFirst = {};
     std::vector<double> extractTimes, copyTimes, bufferTimes;
     for (int round = 0; round < rounds; ++round) {
-        RemoveTree(extracted);
-        RemoveTree(copied);
+        testing_support::RemoveTree(extracted);
+        testing_support::RemoveTree(copied);
         ::CreateDirectoryA(extracted.c_str(), nullptr);
         const auto extract = [&] {
             if (!payload::ExtractProductPayload(extracted, {installer, windows})) {
@@ -240,6 +227,6 @@ int main(int argc, char** argv) {
                 MiB(before.PeakPagefileUsage), MiB(afterFirst.PeakPagefileUsage),
                 MiB(afterFirst.PeakPagefileUsage - before.PeakPagefileUsage));
     std::printf("bound: largest entry + copy buffer = %.2f MiB\n", MiB(kLargestEntry + payload::kCopyBufferSize));
-    RemoveTree(work);
+    testing_support::RemoveTree(work);
     return 0;
 }
