@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "guidriver/text.h"
+#include "guidriver/window.h"
 #include "win/unique_resource_win32.h"
 
 namespace guidriver {
@@ -89,12 +90,28 @@ RECT AreaOf(HWND window) {
     return area;
 }
 
+// Until the window's program has handled what it was sent and waits for input.
+void WaitUntilIdle(HWND window) {
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(window, &processId);
+    win::UniqueHandle process(::OpenProcess(PROCESS_QUERY_INFORMATION | SYNCHRONIZE, FALSE, processId));
+    if (process) ::WaitForInputIdle(process.get(), 5000);
+    DWORD_PTR ignored = 0;
+    ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+}
+
 void BringToTopAndRepaint(HWND window) {
     ::SetForegroundWindow(window);
     ::SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    // A new dialog takes its activation a little after it shows. Wine on an
+    // Xvfb without a window manager may then still draw the caption
+    // inactive; have it drawn as Windows shows the foreground window.
+    if (PollUntil(Duration(3000), [&] { return Window(window).IsActive() && ::GetForegroundWindow() == window; })) {
+        DWORD_PTR ignored = 0;
+        ::SendMessageTimeoutW(window, WM_NCACTIVATE, TRUE, 0, SMTO_NORMAL, 5000, &ignored);
+    }
     ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    DWORD_PTR ignored = 0;
-    ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+    WaitUntilIdle(window);
 }
 
 }  // namespace
@@ -102,12 +119,13 @@ void BringToTopAndRepaint(HWND window) {
 ImageSize SaveScreenshot(HWND window, const std::string& bmpPath, Duration settleTimeout) {
     if (window) BringToTopAndRepaint(window);
     Picture last = Capture(AreaOf(window));
+    int unchanged = 0;
     PollUntil(settleTimeout, [&] {
         ::Sleep(200);
         Picture next = Capture(AreaOf(window));
-        const bool settled = next == last;
+        unchanged = next == last ? unchanged + 1 : 0;
         last = std::move(next);
-        return settled;
+        return unchanged >= 2;
     });
     WriteBmp(last, bmpPath);
     return {last.header.biWidth, last.header.biHeight};

@@ -15,9 +15,9 @@ struct ImageSize {
 };
 
 // Saves the screen area of `window` with its frame, or the whole screen for a
-// null window. The window is brought to the top and repainted first; the
-// picture is taken once two captures in a row agree, so that drawing that is
-// still on its way to the screen is not half in the picture.
+// null window. The window is brought to the top, activated and repainted
+// first; the picture is taken once three captures in a row agree, so that
+// drawing still on its way to the screen is not half in the picture.
 ImageSize SaveScreenshot(HWND window, const std::string& bmpPath, Duration settleTimeout = Duration(5000));
 
 }  // namespace guidriver

@@ -8,6 +8,7 @@ namespace {
 
 constexpr UINT kAnswerTimeoutMs = 10000;
 constexpr int kMessageTextId = 0xFFFF;
+constexpr Duration kActivationTimeout(5000);
 
 bool SameClass(const std::string& a, const char* b) { return ::lstrcmpiA(a.c_str(), b) == 0; }
 
@@ -134,6 +135,12 @@ bool Window::IsEnabled() const { return (::GetWindowLongW(handle_, GWL_STYLE) & 
 
 bool Window::IsChecked() const { return Send(BM_GETCHECK) == BST_CHECKED; }
 
+bool Window::IsActive() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return ::GetGUIThreadInfo(::GetWindowThreadProcessId(handle_, nullptr), &info) && info.hwndActive == handle_;
+}
+
 std::optional<Window> Window::FocusedControl() const {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
@@ -204,6 +211,8 @@ void Window::Focus() const {
 void Window::PressKey(Key key) const {
     RequireUsable();
     const Window root(::GetAncestor(handle_, GA_ROOT));
+    // A dialog that has just opened takes the focus when it is activated.
+    PollUntil(kActivationTimeout, [&] { return root.IsActive(); });
     const HWND target = root.FocusedControl().value_or(root).Handle();
     const UINT virtualKey = VirtualKeyOf(key);
     if (!::PostMessageW(target, WM_KEYDOWN, virtualKey, KeyParameters(virtualKey, false)) ||

@@ -38,6 +38,8 @@ public:
     bool IsVisible() const;
     bool IsEnabled() const;
     bool IsChecked() const;
+    // The window is the active window of its thread (it has taken its activation).
+    bool IsActive() const;
     // The control of this window that has the keyboard focus, if any.
     std::optional<Window> FocusedControl() const;
 

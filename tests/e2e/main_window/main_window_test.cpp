@@ -176,6 +176,16 @@ TEST_P(AboutItem, OpensModalAboutDialogThatOkCloses) {
     EXPECT_TRUE(IsRunning());
 }
 
+TEST_P(AboutItem, EscapeClosesOnlyTheAboutDialog) {
+    const Window main = Start(Ini({"[SetupCfg]", GetParam()}));
+    main.SystemCommand(kAboutCommand);
+    const Window about = guidriver::WaitForWindow(kAboutCaption, ProcessId(), kTimeout);
+    about.PressKey(Key::Escape);
+    about.WaitUntilClosed(kTimeout);
+    EXPECT_TRUE(main.Exists());
+    EXPECT_TRUE(IsRunning());
+}
+
 INSTANTIATE_TEST_SUITE_P(Setup, AboutItem, ::testing::Values("Language=1", "Language=3"),
                          [](const ::testing::TestParamInfo<const char*>& info) {
                              return std::string(info.index == 0 ? "Chinese" : "English");
