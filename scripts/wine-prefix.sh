@@ -47,6 +47,11 @@ setup)
     rm -rf "$state/prefix" "$state/prefix-settings.reg"
     wine_cmd wineboot -i >/dev/null 2>&1
   fi
+  # Wine draws the caption buttons with Marlett, which this build does not load by itself.
+  fonts="$state/prefix/drive_c/windows/Fonts"
+  if [ -f /usr/share/wine/fonts/marlett.ttf ] && [ ! -f "$fonts/marlett.ttf" ]; then
+    "${as_user[@]}" cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+  fi
   # Dialog-font substitutes and the virtual desktop; applied again when they change.
   reg="$state/prefix-settings.reg"
   iconv -f UTF-8 -t UTF-16LE "$here/wine-prefix.reg" | { printf '\xff\xfe'; cat; } >"$reg.new"
