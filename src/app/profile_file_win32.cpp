@@ -5,13 +5,12 @@
 #include <vector>
 
 #include "app/profile_text.h"
+#include "win/text_win32.h"
 
 namespace app {
 namespace {
 
 constexpr size_t kReadStep = 512;
-
-bool AnsiLeadByte(unsigned char c) { return ::IsDBCSLeadByte(c) != FALSE; }
 
 DWORD ToDword(size_t n) { return n > MAXDWORD ? MAXDWORD : static_cast<DWORD>(n); }
 
@@ -67,7 +66,7 @@ size_t ProfileFile::ReadKeyNames(const char* section, char* buffer, size_t size)
     if (length == 0) return 0;
     std::vector<char> lines(length + 1, '\0');
     ReadSectionLines(section, lines.data(), length);
-    return PackKeyNames(lines.data(), buffer, size, AnsiLeadByte);
+    return PackKeyNames(lines.data(), buffer, size, win::AnsiLeadByte);
 }
 
 void ProfileFile::ListKeyNames(const char* section, std::vector<std::string>* list) const {

@@ -29,8 +29,6 @@ size_t WholeCharacters(const std::string& text, size_t limit, LeadByteTest isLea
 
 }  // namespace
 
-bool SingleByteText(unsigned char) { return false; }
-
 bool TrimBlanks(std::string& text) {
     size_t end = text.size();
     while (end > 0 && IsBlank(text[end - 1])) --end;

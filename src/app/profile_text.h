@@ -4,11 +4,11 @@
 #include <cstddef>
 #include <string>
 
+#include "common/lead_byte.h"
+
 namespace app {
 
-// DBCS lead-byte test of the ANSI code page the text is in.
-using LeadByteTest = bool (*)(unsigned char);
-bool SingleByteText(unsigned char);
+using text::LeadByteTest;
 
 // Removes trailing, then leading blanks, tabs, CR and LF; true when anything went.
 bool TrimBlanks(std::string& text);

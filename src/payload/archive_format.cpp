@@ -4,9 +4,7 @@
 
 namespace payload {
 
-bool NoLeadBytes(unsigned char) { return false; }
 
-bool GbkLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
 
 namespace detail {
 

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <string>
 
+#include "common/lead_byte.h"
+
 namespace payload {
 
 constexpr uint32_t kMaxOffsetCount = 600;   // N is 1..600, so at most 599 entries
@@ -20,10 +22,10 @@ constexpr uint32_t kCopyBufferSize = 512000;
 enum class ExtractMode { Product, Driver };
 enum class Destination { Skip, UnderRoot, WindowsFolder };
 
-// DBCS lead-byte test of the ANSI code page the entry names are written in.
-using LeadByteTest = bool (*)(unsigned char);
-bool NoLeadBytes(unsigned char);
-bool GbkLeadByte(unsigned char);  // code page 936
+// Entry names are ANSI texts in the code page of the system that packs them.
+using text::LeadByteTest;
+using text::NoLeadBytes;
+using text::GbkLeadByte;
 
 struct Entry {
     uint32_t index = 0;

@@ -9,11 +9,10 @@
 
 #include "payload/archive_format.h"
 #include "win/file_win32.h"
+#include "win/text_win32.h"
 
 namespace payload {
 namespace {
-
-bool AnsiLeadByte(unsigned char byte) { return ::IsDBCSLeadByte(byte) != FALSE; }
 
 // The archive as WalkArchive reads it; an I/O fault throws win::FileError.
 class ArchiveReader {
@@ -122,7 +121,7 @@ bool Extract(ExtractMode mode, const std::string& root, const ExtractSource& sou
 
     ArchiveReader reader(archive);
     EntryWriter writer(mode, root, source.windowsFolder, archive, copyBuffer.get());
-    return WalkArchive(reader, AnsiLeadByte, [&](const Entry& entry) { return writer.Write(entry); }).Ok();
+    return WalkArchive(reader, win::AnsiLeadByte, [&](const Entry& entry) { return writer.Write(entry); }).Ok();
 }
 
 }  // namespace

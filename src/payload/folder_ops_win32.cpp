@@ -8,13 +8,12 @@
 #include "payload/folder_paths.h"
 #include "win/file_win32.h"
 #include "win/unique_resource_win32.h"
+#include "win/text_win32.h"
 
 namespace payload {
 namespace {
 
-bool AnsiLeadByte(unsigned char byte) { return ::IsDBCSLeadByte(byte) != FALSE; }
-
-std::string BaseOf(const std::string& folder) { return FolderBase(folder, AnsiLeadByte); }
+std::string BaseOf(const std::string& folder) { return FolderBase(folder, win::AnsiLeadByte); }
 
 // Calls act(file name) for every file directly in the folder, hidden and
 // system files included. A folder that does not exist lists nothing.

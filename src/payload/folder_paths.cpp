@@ -2,7 +2,7 @@
 
 namespace payload {
 
-bool EndsWithBackslash(const std::string& path, PathLeadByteTest isLeadByte) {
+bool EndsWithBackslash(const std::string& path, text::LeadByteTest isLeadByte) {
     bool lastIsBackslash = false;
     for (size_t i = 0; i < path.size(); ++i) {
         const auto byte = static_cast<unsigned char>(path[i]);
@@ -12,7 +12,7 @@ bool EndsWithBackslash(const std::string& path, PathLeadByteTest isLeadByte) {
     return lastIsBackslash;
 }
 
-std::string FolderBase(const std::string& folder, PathLeadByteTest isLeadByte) {
+std::string FolderBase(const std::string& folder, text::LeadByteTest isLeadByte) {
     return EndsWithBackslash(folder, isLeadByte) ? folder : folder + '\\';
 }
 

@@ -3,17 +3,16 @@
 // appended to, and which entries of a folder listing are files to act on.
 #include <string>
 
-namespace payload {
+#include "common/lead_byte.h"
 
-// DBCS lead-byte test of the ANSI code page the path is written in.
-using PathLeadByteTest = bool (*)(unsigned char);
+namespace payload {
 
 // True when the last character of path (not merely its last byte: the second
 // byte of a double-byte character may be 0x5C) is a backslash.
-bool EndsWithBackslash(const std::string& path, PathLeadByteTest isLeadByte);
+bool EndsWithBackslash(const std::string& path, text::LeadByteTest isLeadByte);
 
 // The folder with exactly one backslash guaranteed at its end.
-std::string FolderBase(const std::string& folder, PathLeadByteTest isLeadByte);
+std::string FolderBase(const std::string& folder, text::LeadByteTest isLeadByte);
 
 // What a folder listing is started with: every entry of the folder.
 std::string EveryEntryPattern(const std::string& folderBase);

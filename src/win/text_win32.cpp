@@ -30,4 +30,6 @@ std::string ToUtf8(const std::wstring& text) { return Narrow(CP_UTF8, text); }
 std::wstring FromAnsi(const std::string& text) { return Widen(CP_ACP, text); }
 std::string ToAnsi(const std::wstring& text) { return Narrow(CP_ACP, text); }
 
+bool AnsiLeadByte(unsigned char byte) { return ::IsDBCSLeadByte(byte) != FALSE; }
+
 }  // namespace win

@@ -10,4 +10,7 @@ std::string ToUtf8(const std::wstring& text);
 std::wstring FromAnsi(const std::string& text);
 std::string ToAnsi(const std::wstring& text);
 
+// Lead-byte test of the system ANSI code page.
+bool AnsiLeadByte(unsigned char byte);
+
 }  // namespace win

@@ -26,8 +26,6 @@ std::vector<std::string> Items(const char* list) {
     return items;
 }
 
-bool GbkLead(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
-
 TEST(TrimBlanks, RemovesBlanksTabsAndLineEndsOnBothSides) {
     std::string text = "\t Language \r\n";
     EXPECT_TRUE(TrimBlanks(text));
@@ -55,18 +53,18 @@ TEST(WalkStringList, StopsWhenVisitorSaysSoAndRejectsAbsentArguments) {
 
 TEST(PackKeyNames, SkipsLinesWithoutNameAndTrimsNames) {
     std::string lines = List({"SoftVer=BeamDraft", "=orphan value", "no equals sign", " \tLanguage \t=3"});
-    size_t needed = PackKeyNames(lines.c_str(), nullptr, 0, SingleByteText);
+    size_t needed = PackKeyNames(lines.c_str(), nullptr, 0, text::NoLeadBytes);
     EXPECT_EQ(needed, std::string("SoftVer").size() + 1 + std::string("Language").size() + 1);
 
     std::vector<char> buffer(needed + 1, 'x');
-    EXPECT_EQ(PackKeyNames(lines.c_str(), buffer.data(), needed, SingleByteText), needed);
+    EXPECT_EQ(PackKeyNames(lines.c_str(), buffer.data(), needed, text::NoLeadBytes), needed);
     EXPECT_EQ(Items(buffer.data()), (std::vector<std::string>{"SoftVer", "Language"}));
 }
 
 TEST(PackKeyNames, KeepsDuplicatesInFileOrder) {
     std::string lines = List({"A=1", "B=2", "A=3"});
     std::vector<char> buffer(16, 'x');
-    PackKeyNames(lines.c_str(), buffer.data(), 15, SingleByteText);
+    PackKeyNames(lines.c_str(), buffer.data(), 15, text::NoLeadBytes);
     EXPECT_EQ(Items(buffer.data()), (std::vector<std::string>{"A", "B", "A"}));
 }
 
@@ -74,7 +72,7 @@ TEST(PackKeyNames, FindsEqualsOnlyAsACharacterOfItsOwn) {
     // 0x81 0x3D is one double-byte character whose trail byte is '='.
     std::string lines = List({"\x81=Name=value"});
     std::vector<char> buffer(16, 'x');
-    PackKeyNames(lines.c_str(), buffer.data(), 15, GbkLead);
+    PackKeyNames(lines.c_str(), buffer.data(), 15, text::GbkLeadByte);
     EXPECT_EQ(Items(buffer.data()), (std::vector<std::string>{"\x81=Name"}));
 }
 
@@ -82,7 +80,7 @@ TEST(PackKeyNames, CutsToTheBufferWithoutSplittingACharacterOrOverrunning) {
     std::string lines = List({"ab\xB0\xA1=1", "cd=2", "ef=3"});
     // Room for "ab" + NUL only: the double-byte character must not be split.
     std::vector<char> buffer(6, 'x');
-    size_t used = PackKeyNames(lines.c_str(), buffer.data(), 4, GbkLead);
+    size_t used = PackKeyNames(lines.c_str(), buffer.data(), 4, text::GbkLeadByte);
     EXPECT_EQ(std::string(buffer.data()), "ab");
     EXPECT_LE(used, 4u);
     EXPECT_EQ(buffer[5], 'x');  // nothing written past size + 1 bytes
