@@ -23,3 +23,11 @@ target_link_libraries(extract_bench PRIVATE win_test_support setupwin psapi)
 add_test(NAME win_extract_alloc_failure
          COMMAND ${dir}/alloc_failure_test.sh ${CMAKE_BINARY_DIR}/wine-run.sh $<TARGET_FILE:extract_self>)
 set_tests_properties(win_extract_alloc_failure PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine TIMEOUT 120)
+
+# The signed sample Setup.exe and the payload it was packed from.
+if(TARGET sample_signed)
+  add_dependencies(${target} sample_signed)
+  target_compile_definitions(${target} PRIVATE
+    SIGNED_SAMPLE="Z:${CMAKE_BINARY_DIR}/sample/signed/Setup.exe"
+    SAMPLE_PAYLOAD="Z:${CMAKE_BINARY_DIR}/sample/payload")
+endif()

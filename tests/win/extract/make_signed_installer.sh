@@ -6,6 +6,7 @@
 #   Setup_unsigned.exe, Setup_signed.exe, files/ (what the archive holds).
 set -euo pipefail
 export LC_ALL=C
+here=$(cd "$(dirname "$0")" && pwd)
 exe=$1 out=$2
 rm -rf "$out"
 mkdir -p "$out/files"
@@ -45,16 +46,4 @@ offsets+=("$position")
 unsigned_length=$(stat -c %s Setup_unsigned.exe)
 [ $((unsigned_length % 8)) -eq 0 ] || { echo "installer length $unsigned_length is not a multiple of 8" >&2; exit 1; }
 
-openssl req -x509 -newkey rsa:2048 -nodes -keyout key.pem -out cert.pem -days 2 \
-  -subj "/CN=BeamDraft test signing" -addext "extendedKeyUsage=codeSigning" 2>/dev/null
-osslsigncode sign -certs cert.pem -key key.pem -n "BeamDraft Setup" \
-  -in Setup_unsigned.exe -out Setup_signed.exe >/dev/null
-osslsigncode verify -CAfile cert.pem -in Setup_signed.exe >verify.log 2>&1 ||
-  { cat verify.log >&2; echo "signature does not verify" >&2; exit 1; }
-
-# Signing touches only the PE headers before the archive and appends after it.
-if ! cmp -s <(tail -c +4097 Setup_unsigned.exe) <(head -c "$unsigned_length" Setup_signed.exe | tail -c +4097); then
-  echo "signing moved or changed the archive" >&2
-  exit 1
-fi
-rm -f key.pem
+"$here/../../../scripts/sign-installer.sh" Setup_unsigned.exe Setup_signed.exe
