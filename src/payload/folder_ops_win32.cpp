@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <new>
 #include <vector>
 
 #include "payload/folder_paths.h"
@@ -28,18 +29,26 @@ void ForEachFileIn(const std::string& folderBase, Action&& act) {
     } while (::FindNextFileA(find.get(), &found));
 }
 
+std::vector<char> WholeFileBuffer(const win::File& file) {
+    const uint64_t length = file.Length();
+    try {
+        if (static_cast<size_t>(length) != length) throw std::bad_alloc();
+        return std::vector<char>(static_cast<size_t>(length));
+    } catch (const std::bad_alloc&) {
+        throw win::FileError("not enough memory to copy", file.Path(), ERROR_NOT_ENOUGH_MEMORY);
+    }
+}
+
 // One read and one write of the whole file. The source is held exclusively so
 // a program that has it open (a running product) makes us pass it over.
 void RewriteFile(const std::string& from, const std::string& to) {
     win::File source = win::File::OpenRead(from, win::File::Share::None);
     if (!source.IsOpen()) return;
+    // The buffer is got before the target is replaced, so running short of
+    // memory ends the command with a file error and leaves the target intact.
+    std::vector<char> buffer = WholeFileBuffer(source);
     win::File target = win::File::CreateAlways(to);
     if (!target.IsOpen()) return;
-    const uint64_t length = source.Length();
-    if (static_cast<size_t>(length) != length) {
-        throw win::FileError("too large to copy", from, ERROR_NOT_ENOUGH_MEMORY);
-    }
-    std::vector<char> buffer(static_cast<size_t>(length));
     source.ReadExact(buffer.data(), buffer.size());
     target.Write(buffer.data(), buffer.size());
 }
