@@ -17,5 +17,12 @@ mkdir -p "$corpus"
 "$build/fuzz_seed" "$corpus"
 
 # A crash leaves its input as build/fuzz/crash-* and makes this script fail.
-"$build/fuzz_archive_walk" -max_total_time="$seconds" -max_len=8192 -timeout=10 \
-    -artifact_prefix="$build/" -print_final_stats=1 "$corpus"
+# The fuzzer's running commentary goes to build/fuzz/fuzz.log; a failure shows its end.
+log=$build/fuzz.log
+if ! "$build/fuzz_archive_walk" -max_total_time="$seconds" -max_len=8192 -timeout=10 \
+    -artifact_prefix="$build/" -print_final_stats=1 "$corpus" >"$log" 2>&1; then
+  tail -n 60 "$log" >&2
+  echo "fuzzing found a fault; see $log" >&2
+  exit 1
+fi
+grep -E '^Done|stat::number_of_executed_units' "$log" || true
