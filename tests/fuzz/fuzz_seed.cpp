@@ -6,28 +6,14 @@
 #include <utility>
 #include <vector>
 
+#include "common/archive_builder.h"
+
 namespace {
 
-using Bytes = std::vector<unsigned char>;
-
-void AppendLe32(Bytes& bytes, uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<unsigned char>(value >> shift));
-}
+using test_archive::Bytes;
 
 Bytes Archive(Bytes stub, const std::vector<std::pair<std::string, std::string>>& entries) {
-    Bytes file = std::move(stub);
-    std::vector<uint32_t> offsets;
-    for (const auto& [name, data] : entries) {
-        offsets.push_back(static_cast<uint32_t>(file.size()));
-        Bytes header(400, 0);
-        std::copy(name.begin(), name.end(), header.begin());
-        file.insert(file.end(), header.begin(), header.end());
-        file.insert(file.end(), data.begin(), data.end());
-    }
-    offsets.push_back(static_cast<uint32_t>(file.size()));
-    for (uint32_t offset : offsets) AppendLe32(file, offset);
-    AppendLe32(file, static_cast<uint32_t>(offsets.size()));
-    return file;
+    return test_archive::ArchiveBuilder::AfterStub(std::move(stub)).AddAll(entries).Build();
 }
 
 // A PE head whose certificate table (appended below) ends the file.

@@ -4,31 +4,16 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/archive_builder.h"
 #include "packer_fixture.h"
 
 namespace {
 
 using namespace packer_test;
 
-void AppendLe32(Bytes& bytes, uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<unsigned char>(value >> shift));
-}
-
 // An installer put together by the test, entries in the given order, names as given.
 Bytes HandMadeInstaller(const Bytes& stub, const std::vector<std::pair<std::string, std::string>>& entries) {
-    Bytes file = stub;
-    std::vector<uint32_t> offsets;
-    for (const auto& [name, data] : entries) {
-        offsets.push_back(static_cast<uint32_t>(file.size()));
-        Bytes header(400, 0);
-        std::memcpy(header.data(), name.data(), name.size());
-        file.insert(file.end(), header.begin(), header.end());
-        file.insert(file.end(), data.begin(), data.end());
-    }
-    offsets.push_back(static_cast<uint32_t>(file.size()));
-    for (uint32_t offset : offsets) AppendLe32(file, offset);
-    AppendLe32(file, static_cast<uint32_t>(offsets.size()));
-    return file;
+    return test_archive::ArchiveBuilder::AfterStub(stub).AddAll(entries).Build();
 }
 
 class RoundTrip : public PackerTest {
