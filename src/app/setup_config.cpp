@@ -2,6 +2,8 @@
 
 #include <climits>
 
+#include "common/path_text.h"
+
 namespace app {
 
 int ParseDecimal(const std::string& text) {
@@ -26,9 +28,8 @@ int ClampLanguageCode(int code) {
     return code;
 }
 
-std::string SetupFolderOf(const std::string& executablePath) {
-    size_t slash = executablePath.find_last_of('\\');
-    return slash == std::string::npos ? std::string() : executablePath.substr(0, slash + 1);
+std::string SetupFolderOf(const std::string& executablePath, text::LeadByteTest isLeadByte) {
+    return text::FolderOf(executablePath, isLeadByte);
 }
 
 }  // namespace app

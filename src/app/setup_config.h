@@ -2,6 +2,8 @@
 // The setup configuration read once at start-up from SetupCfg.ini.
 #include <string>
 
+#include "common/lead_byte.h"
+
 namespace app {
 
 struct SetupConfig {
@@ -23,6 +25,6 @@ int ParseDecimal(const std::string& text);
 int ClampLanguageCode(int code);
 
 // The setup folder: the executable's path cut just after its last backslash.
-std::string SetupFolderOf(const std::string& executablePath);
+std::string SetupFolderOf(const std::string& executablePath, text::LeadByteTest isLeadByte);
 
 }  // namespace app

@@ -7,6 +7,7 @@
 #include "app/setup_config.h"
 #include "app/setup_config_win32.h"
 #include "win/file_win32.h"
+#include "win/text_win32.h"
 
 namespace app {
 
@@ -30,7 +31,7 @@ int RunSetupProgram() {
     ::InitCommonControlsEx(&controls);
 
     SetupConfig config;
-    std::string setupFolder = SetupFolderOf(win::OwnExecutablePath());
+    std::string setupFolder = SetupFolderOf(win::OwnExecutablePath(), win::AnsiLeadByte);
     LoadSetupConfig(setupFolder + kSetupConfigFileName, config.productName, config.languageCode);
 
     MainDialog dialog;

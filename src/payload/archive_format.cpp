@@ -97,19 +97,6 @@ std::string NameFromHeader(const char* header) {
     return std::string(header, length);
 }
 
-size_t LastSeparator(const std::string& name, LeadByteTest isLeadByte) {
-    size_t last = std::string::npos;
-    for (size_t i = 0; i < name.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(name[i]);
-        if (isLeadByte(byte) && i + 1 < name.size()) {
-            ++i;  // the trail byte may be 0x5C without being a separator
-        } else if (byte == '\\') {
-            last = i;
-        }
-    }
-    return last;
-}
-
 Destination DestinationOf(ExtractMode mode, const std::string& entryFolder) {
     const bool product = mode == ExtractMode::Product;
     if (entryFolder == "Contour") return product ? Destination::WindowsFolder : Destination::Skip;

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "common/lead_byte.h"
+#include "common/path_text.h"
 
 namespace payload {
 
@@ -62,7 +63,6 @@ uint64_t ArchiveEnd(const unsigned char* head, size_t headSize, uint64_t fileLen
 // The rules a reader applies to every entry, skipped or written.
 bool IsSafeEntryName(const std::string& name);  // no "..", root, drive, UNC or colon
 std::string NameFromHeader(const char* header);  // header holds kNameHeaderSize bytes
-size_t LastSeparator(const std::string& name, LeadByteTest isLeadByte);  // npos when none
 Destination DestinationOf(ExtractMode mode, const std::string& entryFolder);
 
 // Walks the archive of the file that reader reads, checking the count, the

@@ -73,7 +73,7 @@ WalkResult WalkArchive(Reader& reader, LeadByteTest isLeadByte, Visitor&& visit)
         if (!IsSafeEntryName(entry.name))
             return detail::Stop(WalkStatus::BadEntry, i,
                                 "entry " + std::to_string(i) + " has an unsafe name \"" + entry.name + "\"");
-        const size_t separator = LastSeparator(entry.name, isLeadByte);
+        const size_t separator = text::LastBackslash(entry.name, isLeadByte);
         if (separator == std::string::npos) {
             entry.fileName = entry.name;
         } else {

@@ -6,6 +6,7 @@
 #include <new>
 #include <vector>
 
+#include "common/path_text.h"
 #include "payload/folder_paths.h"
 #include "win/file_win32.h"
 #include "win/unique_resource_win32.h"
@@ -14,7 +15,7 @@
 namespace payload {
 namespace {
 
-std::string BaseOf(const std::string& folder) { return FolderBase(folder, win::AnsiLeadByte); }
+std::string BaseOf(const std::string& folder) { return text::WithBackslash(folder, win::AnsiLeadByte); }
 
 // Calls act(file name) for every file directly in the folder, hidden and
 // system files included. A folder that does not exist lists nothing.

@@ -123,7 +123,7 @@ private:
 };
 
 std::string FolderOf(const std::string& name, payload::LeadByteTest isLeadByte) {
-    const size_t separator = payload::LastSeparator(name, isLeadByte);
+    const size_t separator = text::LastBackslash(name, isLeadByte);
     return separator == std::string::npos ? std::string() : name.substr(0, separator);
 }
 

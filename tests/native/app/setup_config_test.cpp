@@ -25,9 +25,11 @@ TEST(ClampLanguageCode, KeepsCodesInOneToFour) {
     EXPECT_EQ(ClampLanguageCode(9), 4);
 }
 
-TEST(SetupFolderOf, CutsAfterTheLastBackslash) {
-    EXPECT_EQ(SetupFolderOf("C:\\Dist\\setup.exe"), "C:\\Dist\\");
-    EXPECT_EQ(SetupFolderOf("C:\\setup.exe"), "C:\\");
+TEST(SetupFolderOf, CutsAfterTheLastBackslashCharacter) {
+    EXPECT_EQ(SetupFolderOf("C:\\Dist\\setup.exe", text::NoLeadBytes), "C:\\Dist\\");
+    EXPECT_EQ(SetupFolderOf("C:\\setup.exe", text::NoLeadBytes), "C:\\");
+    // A GBK executable name whose second byte is 0x5C is not cut inside.
+    EXPECT_EQ(SetupFolderOf("C:\\Dist\\\x95\x5C.exe", text::GbkLeadByte), "C:\\Dist\\");
 }
 
 TEST(MainWindowTexts, OnlySimplifiedChineseSelectsChinese) {

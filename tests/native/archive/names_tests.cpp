@@ -36,16 +36,6 @@ TEST(EntryNames, RefusesDotDotHiddenBehindALeadByte) {
     EXPECT_FALSE(payload::IsSafeEntryName("a\x81\\..\\x"));
 }
 
-TEST(EntryNames, FindsTheLastSeparatorCharacterByCharacter) {
-    EXPECT_EQ(payload::LastSeparator("plain", payload::NoLeadBytes), std::string::npos);
-    EXPECT_EQ(payload::LastSeparator("a\\b\\c", payload::NoLeadBytes), 3u);
-    EXPECT_EQ(payload::LastSeparator("a\\\x81\x5C" "c", payload::GbkLeadByte), 1u);
-    EXPECT_EQ(payload::LastSeparator("a\\\x81\x5C" "c", payload::NoLeadBytes), 3u);
-    EXPECT_EQ(payload::LastSeparator("a\\\x81\x81\\c", payload::GbkLeadByte), 4u);
-    EXPECT_EQ(payload::LastSeparator("a\\\x81", payload::GbkLeadByte), 1u);  // lead byte at the very end
-    EXPECT_EQ(payload::LastSeparator("a\x80\\c", payload::GbkLeadByte), 2u);  // 0x80 leads nothing in GBK
-}
-
 TEST(EntryNames, NameFromHeaderStopsAtNulOrByte399) {
     archive_test::Bytes header = archive_test::Header("abc");
     header[10] = 'g';

@@ -1,0 +1,31 @@
+#include "common/path_text.h"
+
+namespace text {
+
+size_t LastBackslash(const std::string& path, LeadByteTest isLeadByte) {
+    size_t last = std::string::npos;
+    for (size_t i = 0; i < path.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(path[i]);
+        if (isLeadByte(byte) && i + 1 < path.size()) {
+            ++i;  // the trail byte belongs to this character
+        } else if (byte == '\\') {
+            last = i;
+        }
+    }
+    return last;
+}
+
+bool EndsWithBackslash(const std::string& path, LeadByteTest isLeadByte) {
+    return !path.empty() && LastBackslash(path, isLeadByte) == path.size() - 1;
+}
+
+std::string WithBackslash(const std::string& folder, LeadByteTest isLeadByte) {
+    return EndsWithBackslash(folder, isLeadByte) ? folder : folder + '\\';
+}
+
+std::string FolderOf(const std::string& path, LeadByteTest isLeadByte) {
+    const size_t last = LastBackslash(path, isLeadByte);
+    return last == std::string::npos ? std::string() : path.substr(0, last + 1);
+}
+
+}  // namespace text

@@ -1,0 +1,36 @@
+#include "install/message_set.h"
+
+namespace install {
+namespace {
+
+constexpr MessageSet kChinese{"安装失败! 关闭正在运行的BeamDraft后重试", "错误的文件目录!",
+                          "请关闭CorelDraw,然后再重试!",            "找不到CorelDraw!",
+                          "请关闭AutoCAD,然后再重试!",              "找不到AutoCAD!"};
+constexpr MessageSet kEnglishForTraditional{"error! please Close the BeamDraft!",
+                                        "The path is error!",
+                                        "Please Close CorelDraw, and try to Install!",
+                                        "Can't find Coreldraw!",
+                                        "Please Close AutoCAD, and try to Install!",
+                                        "Can't find AutoCAD!"};
+constexpr MessageSet kEnglish{"Can't copy files, error!",
+                          kEnglishForTraditional.pathError,
+                          kEnglishForTraditional.closeCorelDraw,
+                          kEnglishForTraditional.corelDrawMissing,
+                          kEnglishForTraditional.closeAutoCad,
+                          kEnglishForTraditional.autoCadMissing};
+
+}  // namespace
+
+const MessageSet& MessageSetFor(int languageIndex) {
+    if (languageIndex == 0) return kChinese;
+    if (languageIndex == 1) return kEnglishForTraditional;
+    return kEnglish;
+}
+
+const char* SuccessMessageFor(int languageIndex) { return languageIndex == 0 ? "安装成功!" : "Install OK!"; }
+
+int LanguageCodeFor(int languageIndex) {
+    return languageIndex >= 0 && languageIndex <= 3 ? languageIndex + 1 : 1;
+}
+
+}  // namespace install

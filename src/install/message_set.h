@@ -1,0 +1,25 @@
+#pragma once
+// The installers' failure messages and the Install command's success text in
+// the language the user picked (UTF-8), and the LanguageCode written into an
+// installation.
+namespace install {
+
+struct MessageSet {
+    const char* productBusy;     // the product's files cannot be written
+    const char* pathError;       // the given or found folder is not the host's
+    const char* closeCorelDraw;  // the CorelDRAW plug-in files cannot be written
+    const char* corelDrawMissing;
+    const char* closeAutoCad;    // the AutoCAD plug-in files cannot be written
+    const char* autoCadMissing;
+};
+
+// By the Language list's row: 0 Chinese; 1 English with the Traditional Chinese
+// row's own product-busy text; any other row (-1 included) the plain English set.
+const MessageSet& MessageSetFor(int languageIndex);
+
+const char* SuccessMessageFor(int languageIndex);
+
+// 0..3 give 1..4; anything else (-1 included) gives 1.
+int LanguageCodeFor(int languageIndex);
+
+}  // namespace install
