@@ -68,8 +68,9 @@ void MainDialog::OnLanguageChanged() {
     ApplyTexts(IsChineseLanguageIndex(static_cast<int>(row)));
 }
 
-// The Install and USB-driver commands are built on top of this window.
-void MainDialog::OnInstall() {}
+void MainDialog::OnInstall() { install::RunInstallCommand(*this); }
+
+// The USB-driver command is built on top of this window.
 void MainDialog::OnUsbDriver() {}
 
 INT_PTR MainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, bool& handled) {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "install/install_command_win32.h"
 #include "win/dialog_win32.h"
 
 namespace app {
@@ -25,6 +26,8 @@ public:
     int longestProgressPause = 350;
     int shortestProgressPause = 250;
     int progressStepCount = 22;
+    // Where installations read from and report to; tests replace the defaults.
+    install::InstallEnvironment installEnvironment;
 
 protected:
     bool OnInitDialog() override;

@@ -28,4 +28,11 @@ std::string FolderOf(const std::string& path, LeadByteTest isLeadByte) {
     return last == std::string::npos ? std::string() : path.substr(0, last + 1);
 }
 
+std::string FileTitleOf(const std::string& path, LeadByteTest isLeadByte) {
+    const size_t last = LastBackslash(path, isLeadByte);
+    std::string name = last == std::string::npos ? path : path.substr(last + 1);
+    const size_t dot = name.rfind('.');  // '.' is never the trail byte of a double-byte character
+    return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
+}
+
 }  // namespace text

@@ -19,4 +19,7 @@ std::string WithBackslash(const std::string& folder, LeadByteTest isLeadByte);
 // The path cut just after its last backslash; empty when it has none.
 std::string FolderOf(const std::string& path, LeadByteTest isLeadByte);
 
+// The file name without its folder and without its extension ("Setup" of "C:\Dist\Setup.exe").
+std::string FileTitleOf(const std::string& path, LeadByteTest isLeadByte);
+
 }  // namespace text

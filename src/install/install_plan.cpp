@@ -28,13 +28,13 @@ void Plan::RewriteFolderFiles(const std::string& from, const std::string& to) {
     Add(StepKind::RewriteFolderFiles, to).source = from;
 }
 
-void Plan::CopyFile(const std::string& from, const std::string& to) { Add(StepKind::CopyFile, to).source = from; }
+void Plan::CopyOneFile(const std::string& from, const std::string& to) { Add(StepKind::CopyOneFile, to).source = from; }
 
-void Plan::DeleteFile(const std::string& file) { Add(StepKind::DeleteFile, file); }
+void Plan::RemoveFile(const std::string& file) { Add(StepKind::RemoveFile, file); }
 
-void Plan::WriteProfileString(const std::string& file, const std::string& section, const std::string& key,
+void Plan::WriteProfileKey(const std::string& file, const std::string& section, const std::string& key,
                               const std::string& value) {
-    Step& step = Add(StepKind::WriteProfileString, file);
+    Step& step = Add(StepKind::WriteProfileKey, file);
     step.section = section;
     step.key = key;
     step.value = value;
@@ -60,9 +60,9 @@ std::string Describe(const Step& step) {
     case StepKind::RemoveFolder: return "remove folder " + step.path;
     case StepKind::CopyFolderFiles: return "copy files " + step.source + " -> " + step.path;
     case StepKind::RewriteFolderFiles: return "rewrite files " + step.source + " -> " + step.path;
-    case StepKind::CopyFile: return "copy file " + step.source + " -> " + step.path;
-    case StepKind::DeleteFile: return "delete file " + step.path;
-    case StepKind::WriteProfileString:
+    case StepKind::CopyOneFile: return "copy file " + step.source + " -> " + step.path;
+    case StepKind::RemoveFile: return "delete file " + step.path;
+    case StepKind::WriteProfileKey:
         return "write [" + step.section + "] " + step.key + "=" + step.value + " in " + step.path;
     case StepKind::CreateShortcut:
         return "shortcut " + step.path + " -> " + step.source + " (" + step.description + ")" +

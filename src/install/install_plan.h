@@ -14,9 +14,9 @@ enum class StepKind {
     RemoveFolder,        // outcome ignored (a remaining sub-folder keeps it)
     CopyFolderFiles,     // files of source into path, by file copy
     RewriteFolderFiles,  // files of source into path, read and written anew
-    CopyFile,            // source onto path, replacing it
-    DeleteFile,          // path
-    WriteProfileString,  // section/key = value in the profile file path
+    CopyOneFile,            // source onto path, replacing it
+    RemoveFile,          // path
+    WriteProfileKey,  // section/key = value in the profile file path
     CreateShortcut,      // link path to target source, with description and icon (none when empty)
     ShowMessageAndStop,  // message
     SetResult,           // the installation completed
@@ -42,9 +42,9 @@ public:
     void RemoveFolder(const std::string& folder);
     void CopyFolderFiles(const std::string& from, const std::string& to);
     void RewriteFolderFiles(const std::string& from, const std::string& to);
-    void CopyFile(const std::string& from, const std::string& to);
-    void DeleteFile(const std::string& file);
-    void WriteProfileString(const std::string& file, const std::string& section, const std::string& key,
+    void CopyOneFile(const std::string& from, const std::string& to);
+    void RemoveFile(const std::string& file);
+    void WriteProfileKey(const std::string& file, const std::string& section, const std::string& key,
                             const std::string& value);
     void CreateShortcut(const std::string& link, const std::string& target, const std::string& description,
                         const std::string& icon = {});

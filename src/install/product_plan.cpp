@@ -60,7 +60,7 @@ Plan PlanProductInstall(const ProductInstallInputs& inputs) {
     plan.ExtractProduct(productFolder, inputs.busyMessage);
     RemovePluginFolders(plan, productFolder);
     CopySuppliedFolders(plan, productFolder, inputs.setupFolder);
-    plan.WriteProfileString(productFolder + "VRXCfg\\SoftCfg.ini", "BaseCfg", "Language",
+    plan.WriteProfileKey(productFolder + "VRXCfg\\SoftCfg.ini", "BaseCfg", "Language",
                             std::to_string(inputs.languageCode));
     CreateShortcuts(plan, inputs, productFolder);
     plan.SetResult();

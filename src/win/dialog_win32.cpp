@@ -1,5 +1,9 @@
 #include "win/dialog_win32.h"
 
+#include <new>
+
+#include "win/message_box_win32.h"
+
 namespace win {
 
 HINSTANCE ResourceModule() { return ::GetModuleHandleW(nullptr); }
@@ -112,11 +116,24 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
 bool Dialog::RunCommand(int controlId, int notification) {
     for (const Command& command : commands_) {
         if (command.controlId == controlId && command.notification == notification) {
-            command.handler();
+            RunGuarded(command.handler);
             return true;
         }
     }
     return false;
+}
+
+void Dialog::ReportFileError(const FileError& error) { ShowMessage(hwnd_, FileErrorText(error)); }
+
+// An exception unwinding through a window procedure ends a 32-bit process.
+void Dialog::RunGuarded(const Handler& handler) {
+    try {
+        handler();
+    } catch (const FileError& error) {
+        ReportFileError(error);
+    } catch (const std::bad_alloc&) {
+        ShowMessage(hwnd_, L"Not enough memory.");
+    }
 }
 
 }  // namespace win

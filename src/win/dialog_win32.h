@@ -2,11 +2,14 @@
 // A dialog is a template id plus a table that maps (control id, notification)
 // to a handler. IDOK and IDCANCEL end a modal dialog unless the table maps them.
 // The object's pointer travels in the creation parameter and is kept in DWLP_USER.
+// Exceptions never leave a handler: a file-layer error ends only its command.
 #include <windows.h>
 
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "win/file_win32.h"
 
 namespace win {
 
@@ -37,6 +40,9 @@ protected:
     // Messages other than commands; set handled to stop default processing.
     virtual INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
     void EndModal(INT_PTR result);
+    // A file-layer error ended a command: by default one message box naming the
+    // file and the system's reason. The program goes on.
+    virtual void ReportFileError(const FileError& error);
 
 private:
     struct Command {
@@ -47,6 +53,7 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     bool RunCommand(int controlId, int notification);
+    void RunGuarded(const Handler& handler);
 
     int templateId_;
     HWND parent_;

@@ -56,6 +56,23 @@ bool RemoveTree(const std::wstring& folder) {
     return ::RemoveDirectoryW(folder.c_str()) || ::GetLastError() == ERROR_FILE_NOT_FOUND;
 }
 
+// Copies folder `from` with everything below it into the existing folder `to`.
+void CopyTree(const std::wstring& from, const std::wstring& to) {
+    WIN32_FIND_DATAW entry;
+    win::UniqueFind find(::FindFirstFileW((from + L"*").c_str(), &entry));
+    if (!find) throw DriverError("cannot list " + Narrow(from));
+    do {
+        const std::wstring name = entry.cFileName;
+        if (name == L"." || name == L"..") continue;
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            ::CreateDirectoryW((to + name).c_str(), nullptr);
+            CopyTree(from + name + L"\\", to + name + L"\\");
+        } else if (!::CopyFileW((from + name).c_str(), (to + name).c_str(), FALSE)) {
+            throw DriverError("cannot copy " + Narrow(from + name));
+        }
+    } while (::FindNextFileW(find.get(), &entry));
+}
+
 }  // namespace
 
 std::string WindowsPathOf(const std::string& unixPath) {
@@ -76,6 +93,12 @@ SetupCopy::SetupCopy(const std::string& setupExe, const std::optional<std::strin
     if (setupCfg) WriteFileBytes(folder + L"SetupCfg.ini", *setupCfg);
 }
 
+SetupCopy::SetupCopy(const Distribution& distribution) {
+    const std::wstring folder = MakeScratchFolder();
+    folder_ = Narrow(folder);
+    CopyTree(Widen(WindowsPathOf(distribution.folder)) + L"\\", folder);
+}
+
 // A program that has just ended may hold its executable a little longer.
 SetupCopy::~SetupCopy() {
     guidriver::PollUntil(guidriver::Duration(10000), [&] { return RemoveTree(Widen(folder_)); });
@@ -87,6 +110,9 @@ guidriver::StartedProcess SetupCopy::Start() const {
 
 SetupRun::SetupRun(const std::string& setupExe, const std::optional<std::string>& setupCfg)
     : copy_(setupExe, setupCfg), process_(copy_.Start()) {}
+
+SetupRun::SetupRun(const SetupCopy::Distribution& distribution)
+    : copy_(distribution), process_(copy_.Start()) {}
 
 guidriver::Window SetupRun::WaitForMainWindow(guidriver::Duration timeout) const {
     return guidriver::WaitForAnyWindow(process_.Id(), timeout);

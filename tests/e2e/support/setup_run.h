@@ -17,6 +17,11 @@ class SetupCopy {
 public:
     // `setupCfg` is written byte for byte; nothing is written when it is absent.
     SetupCopy(const std::string& setupExe, const std::optional<std::string>& setupCfg);
+    // A copy of a whole distribution folder (Setup.exe, SetupCfg.ini, supplied folders).
+    struct Distribution {
+        std::string folder;
+    };
+    explicit SetupCopy(const Distribution& distribution);
     ~SetupCopy();
     SetupCopy(const SetupCopy&) = delete;
     SetupCopy& operator=(const SetupCopy&) = delete;
@@ -34,6 +39,7 @@ private:
 class SetupRun {
 public:
     SetupRun(const std::string& setupExe, const std::optional<std::string>& setupCfg);
+    explicit SetupRun(const SetupCopy::Distribution& distribution);
 
     // The first window the program shows: its main window.
     guidriver::Window WaitForMainWindow(guidriver::Duration timeout = guidriver::Duration(60000)) const;

@@ -39,4 +39,11 @@ TEST(PathText, FolderOfCutsAfterTheLastBackslashCharacter) {
     EXPECT_EQ(text::FolderOf("C:\\Dist\\\x95\x5C.exe", NoLeadBytes), "C:\\Dist\\\x95\\");
 }
 
+TEST(PathText, FileTitleDropsFolderAndExtension) {
+    EXPECT_EQ(text::FileTitleOf("C:\\Dist\\Setup.exe", NoLeadBytes), "Setup");
+    EXPECT_EQ(text::FileTitleOf("C:\\Dist.v2\\Setup", NoLeadBytes), "Setup");
+    EXPECT_EQ(text::FileTitleOf("C:\\Dist\\my.setup.exe", NoLeadBytes), "my.setup");
+    EXPECT_EQ(text::FileTitleOf("C:\\Dist\\\x95\x5C.exe", GbkLeadByte), "\x95\x5C");
+}
+
 }  // namespace

@@ -1,0 +1,30 @@
+#include "app/busy_dialog_win32.h"
+
+#include "app/window_placement_win32.h"
+#include "res/resource.h"
+#include "win/text_win32.h"
+
+namespace app {
+
+BusyDialog::BusyDialog(HWND owner) : win::Dialog(IDD_BUSY, owner), owner_(owner) {}
+
+int BusyDialog::Run() {
+    ShowWindowPart();
+    if (task_) task_(owner_);
+    DestroyWindowPart();
+    return 1;
+}
+
+void BusyDialog::ShowWindowPart() {
+    if (CreateModeless() == nullptr) return;
+    SetCaption(win::FromUtf8(caption));
+    ::Sleep(10);
+    CentreWindowOn(Handle(), centre);
+    PaintNow(Handle());
+}
+
+void BusyDialog::DestroyWindowPart() {
+    if (Handle() != nullptr) ::DestroyWindow(Handle());
+}
+
+}  // namespace app

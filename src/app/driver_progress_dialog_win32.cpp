@@ -1,0 +1,51 @@
+#include "app/driver_progress_dialog_win32.h"
+
+#include <commctrl.h>
+
+#include "app/window_placement_win32.h"
+#include "res/resource.h"
+#include "win/text_win32.h"
+
+namespace app {
+
+DriverProgressDialog::DriverProgressDialog(HWND owner)
+    : win::Dialog(IDD_DRIVER_PROGRESS, owner), owner_(owner) {}
+
+void DriverProgressDialog::SetCallbacks(StepCountCallback stepCount, TickCallback tick) {
+    stepCount_ = std::move(stepCount);
+    tick_ = std::move(tick);
+}
+
+bool DriverProgressDialog::CreateWindowPart() {
+    if (CreateModeless() == nullptr) return false;
+    SetCaption(win::FromUtf8(caption));
+    CentreWindowOn(Handle(), centre);
+    PaintNow(Handle());
+    return true;
+}
+
+void DriverProgressDialog::DestroyWindowPart() {
+    if (Handle() != nullptr) ::DestroyWindow(Handle());
+}
+
+unsigned DriverProgressDialog::StepCount() const { return stepCount_ ? stepCount_(owner_) : 0; }
+
+void DriverProgressDialog::Tick() const {
+    if (tick_) tick_(owner_);
+}
+
+void DriverProgressDialog::SetProgressRange(int low, int high) const {
+    ::SendMessageW(Item(IDC_DRIVER_PROGRESS), PBM_SETRANGE, 0, MAKELPARAM(low, high));
+}
+
+void DriverProgressDialog::SetProgressPosition(int position) const {
+    HWND bar = Item(IDC_DRIVER_PROGRESS);
+    ::SendMessageW(bar, PBM_SETPOS, static_cast<WPARAM>(position), 0);
+    ::UpdateWindow(bar);
+}
+
+int DriverProgressDialog::ProgressPosition() const {
+    return static_cast<int>(::SendMessageW(Item(IDC_DRIVER_PROGRESS), PBM_GETPOS, 0, 0));
+}
+
+}  // namespace app

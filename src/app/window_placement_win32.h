@@ -1,0 +1,20 @@
+#pragma once
+// Places and paints the busy windows, which show while no messages are dispatched.
+#include <windows.h>
+
+#include "app/window_placement.h"
+
+namespace app {
+
+// The window's rectangle in screen coordinates (callers centre busy windows on it).
+Rect ScreenRectOf(HWND window);
+
+// Moves window, keeping its size, so that its centre lies on centre, and
+// repaints it; a centre of (0, 0) leaves it where it is.
+void CentreWindowOn(HWND window, Point centre);
+
+// Paints window, frame and children at once: a busy window never gets to
+// handle a queued paint message while its task runs.
+void PaintNow(HWND window);
+
+}  // namespace app

@@ -1,0 +1,96 @@
+#include "install/install_command_win32.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include "app/busy_dialog_win32.h"
+#include "app/main_dialog_win32.h"
+#include "app/setup_config.h"
+#include "app/window_placement_win32.h"
+#include "install/install_path_dialog_win32.h"
+#include "install/message_set.h"
+#include "install/product_plan.h"
+#include "res/resource.h"
+#include "win/file_win32.h"
+#include "win/message_box_win32.h"
+#include "win/text_win32.h"
+#include "win/wait_cursor_win32.h"
+
+namespace install {
+namespace {
+
+constexpr int kProduct = 0;  // the Type list's first row
+
+int SelectedRow(const app::MainDialog& main, int listId) {
+    return static_cast<int>(::SendMessageW(main.Item(listId), CB_GETCURSEL, 0, 0));
+}
+
+std::optional<std::string> RealShellFolder(int csidl) {
+    char path[MAX_PATH] = {};
+    if (!::SHGetSpecialFolderPathA(nullptr, path, csidl, FALSE)) return std::nullopt;
+    return std::string(path);
+}
+
+// The environment with every empty field given its production default.
+InstallEnvironment Completed(const app::MainDialog& main) {
+    InstallEnvironment environment = main.installEnvironment;
+    if (!environment.showMessage) {
+        HWND owner = main.Handle();
+        environment.showMessage = [owner](const std::string& text) { win::ShowMessage(owner, win::FromUtf8(text)); };
+    }
+    if (environment.setupFolder.empty()) {
+        environment.setupFolder = app::SetupFolderOf(win::OwnExecutablePath(), win::AnsiLeadByte);
+    }
+    if (!environment.shellFolder) environment.shellFolder = RealShellFolder;
+    return environment;
+}
+
+void InstallProduct(app::MainDialog& main, const InstallEnvironment& environment, const MessageSet& messages,
+                    int languageCode) {
+    ProductInstallInputs inputs;
+    inputs.installPath = main.installPath;
+    inputs.productName = main.ProductName();
+    inputs.setupFolder = environment.setupFolder;
+    inputs.languageCode = languageCode;
+    inputs.busyMessage = messages.productBusy;
+    inputs.desktopFolder = environment.shellFolder(CSIDL_DESKTOP);
+    inputs.programsFolder = environment.shellFolder(CSIDL_PROGRAMS);
+    inputs.isLeadByte = win::AnsiLeadByte;
+    ApplyPlan(PlanProductInstall(inputs), {environment.showMessage, environment.extractSource}, main.resultFlag);
+}
+
+}  // namespace
+
+void RunInstallWorker(app::MainDialog& main) {
+    main.resultFlag = 0;
+    const int languageIndex = SelectedRow(main, IDC_LANGUAGE_LIST);
+    const MessageSet& messages = MessageSetFor(languageIndex);
+    const InstallEnvironment environment = Completed(main);
+    const int installType = SelectedRow(main, IDC_TYPE_LIST);
+    const int languageCode = LanguageCodeFor(languageIndex);
+    // 1 to 4, the plug-ins, have installers of their own.
+    if (installType == kProduct) InstallProduct(main, environment, messages, languageCode);
+}
+
+void RunInstallCommand(app::MainDialog& main) {
+    const int languageIndex = SelectedRow(main, IDC_LANGUAGE_LIST);
+    const int installType = SelectedRow(main, IDC_TYPE_LIST);
+    InstallPathDialog pathDialog(main.Handle());
+    pathDialog.SetLanguageIndex(languageIndex);
+    pathDialog.SetInstallType(installType);
+    if (pathDialog.RunModal() != IDOK) return;
+    main.autoFlag = pathDialog.AutoFlag();
+    main.installPath = pathDialog.InstallPath();
+    main.versionIndex = pathDialog.VersionIndex();
+
+    const app::Point centre = app::CentreOf(app::ScreenRectOf(main.Handle()));
+    win::WaitCursor waitCursor;
+    app::BusyDialog busy(main.Handle());
+    main.resultFlag = 0;
+    busy.centre = centre;
+    busy.SetTask([&main](HWND) { RunInstallWorker(main); });
+    busy.Run();
+    if (main.resultFlag == 1) Completed(main).showMessage(SuccessMessageFor(languageIndex));
+}
+
+}  // namespace install

@@ -1,0 +1,48 @@
+#include "install/install_path_texts.h"
+
+#include "app/main_texts.h"
+
+namespace install {
+
+namespace {
+
+const std::vector<const char*> kCorelDrawVersions{
+    "CorelDraw 11",        "CorelDraw 12",        "CorelDraw X3",           "CorelDraw X4",          "CorelDraw X5",
+    "CorelDraw X6(32bit)", "CorelDraw X6(64bit)", "CorelDraw X7/X8(32bit)", "CorelDraw X7/X8(64bit)"};
+
+const std::vector<const char*> kIllustratorVersions{
+    "CS5",           "CS6(32bit)",     "CS6(64bit)",     "CC(32bit)",      "CC(64bit)",      "CC 2014(32bit)",
+    "CC 2014(64bit)", "CC 2015(32bit)", "CC 2015(64bit)", "CC 2017(32bit)", "CC 2017(64bit)"};
+
+}  // namespace
+
+InstallPathTexts InstallPathTextsFor(int languageIndex, int installType) {
+    const bool illustrator = installType == kIllustratorPlugin;
+    if (app::IsChineseLanguageIndex(languageIndex)) {
+        return {"选择安装目录", illustrator ? "Illustrator版本:" : "CorelDraw版本:", "自动安装", "安装目录:", "浏览",
+                "确定", "取消"};
+    }
+    return {"Select install path", illustrator ? "Illustrator Version:" : "CorelDraw Version:", "Auto to Install",
+            "Install Path:", "Browse", "OK", "Cancel"};
+}
+
+VersionChoice VersionChoiceFor(int installType) {
+    if (installType == kIllustratorPlugin) {
+        return {kIllustratorVersions, 2, "eg:  C:\\Program Files\\Adobe Illustrator CS6"};
+    }
+    const char* example =
+        installType == kCorelDrawPlugin ? "eg:  C:\\Program Files\\Corel\\CorelDRAW Graphics Suite X6" : "";
+    return {kCorelDrawVersions, 1, example};
+}
+
+InstallPathStates InstallPathStatesFor(int installType) {
+    switch (installType) {
+        case kProductInstall: return {false, false, false};
+        case kCorelDrawPlugin: return {true, true, true};
+        case kAutoCadPlugin: return {false, true, true};
+        case kIllustratorPlugin: return {true, false, false};
+        default: return {true, true, false};  // the template's own states
+    }
+}
+
+}  // namespace install

@@ -1,0 +1,71 @@
+#include "app/driver_progress_dialog_win32.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include "app/window_placement_win32.h"
+#include "busy/owner_window.h"
+#include "res/resource.h"
+#include "win/text_win32.h"
+#include "win/unique_resource_win32.h"
+
+namespace app {
+namespace {
+
+class DriverProgressDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(owner); }
+    win::UniqueWindow owner = MakeOwner(140, 110);
+};
+
+TEST_F(DriverProgressDialogTest, CreatesItsWindowWithTheCaptionCentredOnThePoint) {
+    const Point centre = CentreOf(ScreenRectOf(owner.get()));
+    DriverProgressDialog dialog(owner.get());
+    dialog.caption = "安装驱动...";
+    dialog.centre = centre;
+    ASSERT_TRUE(dialog.CreateWindowPart());
+
+    HWND window = dialog.Handle();
+    wchar_t caption[64] = {};
+    ::GetWindowTextW(window, caption, 64);
+    EXPECT_EQ(win::ToUtf8(caption), "安装驱动...");
+    EXPECT_EQ(::GetWindow(window, GW_OWNER), owner.get());
+    EXPECT_TRUE(::IsWindowVisible(window));
+    EXPECT_FALSE(::GetUpdateRect(window, nullptr, FALSE));
+    const Rect rect = ScreenRectOf(window);
+    EXPECT_EQ(rect.left, centre.x - (rect.right - rect.left) / 2);
+    EXPECT_EQ(rect.top, centre.y - (rect.bottom - rect.top) / 2);
+    ASSERT_NE(dialog.Item(IDC_DRIVER_PROGRESS), nullptr);
+
+    dialog.DestroyWindowPart();
+    EXPECT_FALSE(::IsWindow(window));
+    EXPECT_EQ(dialog.Handle(), nullptr);
+}
+
+TEST_F(DriverProgressDialogTest, MovesTheBarAndCallsBackWithTheOwner) {
+    DriverProgressDialog dialog(owner.get());
+    HWND stepOwner = nullptr;
+    HWND tickOwner = nullptr;
+    int ticks = 0;
+    dialog.SetCallbacks([&](HWND o) { stepOwner = o; return 22u; },
+                        [&](HWND o) { tickOwner = o; ++ticks; return 0; });
+    ASSERT_TRUE(dialog.CreateWindowPart());
+
+    dialog.SetProgressRange(0, 100);
+    PBRANGE range{};
+    ::SendMessageW(dialog.Item(IDC_DRIVER_PROGRESS), PBM_GETRANGE, FALSE, reinterpret_cast<LPARAM>(&range));
+    EXPECT_EQ(range.iLow, 0);
+    EXPECT_EQ(range.iHigh, 100);
+    EXPECT_EQ(dialog.ProgressPosition(), 0);
+    dialog.SetProgressPosition(45);
+    EXPECT_EQ(dialog.ProgressPosition(), 45);
+
+    EXPECT_EQ(dialog.StepCount(), 22u);
+    EXPECT_EQ(stepOwner, owner.get());
+    dialog.Tick();
+    EXPECT_EQ(ticks, 1);
+    EXPECT_EQ(tickOwner, owner.get());
+}
+
+}  // namespace
+}  // namespace app

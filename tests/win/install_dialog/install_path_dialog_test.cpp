@@ -1,0 +1,156 @@
+#include "install/install_path_dialog_win32.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "install/install_path_texts.h"
+#include "res/resource.h"
+#include "win/text_win32.h"
+
+namespace install {
+namespace {
+
+using Rows = std::vector<std::string>;
+
+std::string WindowText(HWND hwnd) {
+    wchar_t text[256] = {};
+    ::GetWindowTextW(hwnd, text, 256);
+    return win::ToUtf8(text);
+}
+
+// The dialog created without its modal loop, so a test can look at it and act on it.
+class OpenPathDialog : public InstallPathDialog {
+public:
+    OpenPathDialog(int languageIndex, int installType) : InstallPathDialog(nullptr) {
+        SetLanguageIndex(languageIndex);
+        SetInstallType(installType);
+        CreateModeless();
+    }
+    std::string Text(int id) const { return WindowText(Item(id)); }
+    Rows Texts() const {
+        return {WindowText(Handle()), Text(IDC_VERSION_LABEL), Text(IDC_AUTO_INSTALL), Text(IDC_PATH_LABEL),
+                Text(IDC_BROWSE), Text(IDOK), Text(IDCANCEL)};
+    }
+    Rows Versions() const {
+        Rows rows;
+        HWND list = Item(IDC_VERSION_LIST);
+        auto count = ::SendMessageW(list, CB_GETCOUNT, 0, 0);
+        for (WPARAM i = 0; i < static_cast<WPARAM>(count); ++i) {
+            wchar_t row[64] = {};
+            ::SendMessageW(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(row));
+            rows.push_back(win::ToUtf8(row));
+        }
+        return rows;
+    }
+    int SelectedVersion() const { return static_cast<int>(::SendMessageW(Item(IDC_VERSION_LIST), CB_GETCURSEL, 0, 0)); }
+    bool Enabled(int id) const { return ::IsWindowEnabled(Item(id)) != FALSE; }
+    bool AutoChecked() const { return ::IsDlgButtonChecked(Handle(), IDC_AUTO_INSTALL) == BST_CHECKED; }
+    void ClickAuto() const { ::SendMessageW(Item(IDC_AUTO_INSTALL), BM_CLICK, 0, 0); }
+    void Type(const std::string& path) const { ::SetWindowTextW(Item(IDC_INSTALL_PATH), win::FromAnsi(path).c_str()); }
+    void ChooseVersion(int row) const {
+        ::SendMessageW(Item(IDC_VERSION_LIST), CB_SETCURSEL, static_cast<WPARAM>(row), 0);
+    }
+    void PressOk() const {
+        ::SendMessageW(Handle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(Item(IDOK)));
+    }
+};
+
+const Rows kCorelDrawVersions{"CorelDraw 11",        "CorelDraw 12",           "CorelDraw X3",
+                              "CorelDraw X4",        "CorelDraw X5",           "CorelDraw X6(32bit)",
+                              "CorelDraw X6(64bit)", "CorelDraw X7/X8(32bit)", "CorelDraw X7/X8(64bit)"};
+const Rows kIllustratorVersions{"CS5",           "CS6(32bit)",     "CS6(64bit)",     "CC(32bit)",
+                                "CC(64bit)",     "CC 2014(32bit)", "CC 2014(64bit)", "CC 2015(32bit)",
+                                "CC 2015(64bit)", "CC 2017(32bit)", "CC 2017(64bit)"};
+const char kCorelDrawExample[] = "eg:  C:\\Program Files\\Corel\\CorelDRAW Graphics Suite X6";
+const char kIllustratorExample[] = "eg:  C:\\Program Files\\Adobe Illustrator CS6";
+
+struct TypeCase {
+    int type;
+    const Rows* versions;
+    int selected;
+    std::string example;
+    bool versionListEnabled, autoEnabled, autoChecked;
+};
+
+const TypeCase kTypes[] = {
+    {kProductInstall, &kCorelDrawVersions, 1, "", false, false, false},
+    {kCorelDrawPlugin, &kCorelDrawVersions, 1, kCorelDrawExample, true, true, true},
+    {kAutoCadPlugin, &kCorelDrawVersions, 1, "", false, true, true},
+    {kIllustratorPlugin, &kIllustratorVersions, 2, kIllustratorExample, true, false, false},
+};
+
+TEST(InstallPathDialog, OpensWithTheStatesOfEachTypeInBothLanguages) {
+    for (const TypeCase& expected : kTypes) {
+        for (int language : {0, 1, 2, 3}) {
+            SCOPED_TRACE("type " + std::to_string(expected.type) + ", language row " + std::to_string(language));
+            OpenPathDialog dialog(language, expected.type);
+            ASSERT_NE(dialog.Handle(), nullptr);
+            const bool illustrator = expected.type == kIllustratorPlugin;
+            const Rows texts = language == 0
+                ? Rows{"选择安装目录", illustrator ? "Illustrator版本:" : "CorelDraw版本:", "自动安装", "安装目录:",
+                       "浏览", "确定", "取消"}
+                : Rows{"Select install path", illustrator ? "Illustrator Version:" : "CorelDraw Version:",
+                       "Auto to Install", "Install Path:", "Browse", "OK", "Cancel"};
+            EXPECT_EQ(dialog.Texts(), texts);
+            EXPECT_EQ(dialog.Versions(), *expected.versions);
+            EXPECT_EQ(dialog.SelectedVersion(), expected.selected);
+            EXPECT_EQ(dialog.Text(IDC_PATH_EXAMPLE), expected.example);
+            EXPECT_FALSE(dialog.Enabled(IDC_PATH_EXAMPLE));
+            EXPECT_EQ(dialog.Text(IDC_INSTALL_PATH), "C:\\");
+            EXPECT_EQ(dialog.Enabled(IDC_VERSION_LIST), expected.versionListEnabled);
+            EXPECT_EQ(dialog.Enabled(IDC_AUTO_INSTALL), expected.autoEnabled);
+            EXPECT_EQ(dialog.AutoChecked(), expected.autoChecked);
+            EXPECT_EQ(dialog.Enabled(IDC_INSTALL_PATH), !expected.autoChecked);
+            EXPECT_EQ(dialog.Enabled(IDC_BROWSE), !expected.autoChecked);
+        }
+    }
+}
+
+TEST(InstallPathDialog, AutoBoxTogglesThePathEntryButNeverTheVersionList) {
+    for (int type : {kCorelDrawPlugin, kAutoCadPlugin}) {
+        SCOPED_TRACE("type " + std::to_string(type));
+        OpenPathDialog dialog(2, type);
+        const bool versionList = type == kCorelDrawPlugin;
+        for (bool checked : {false, true, false}) {
+            dialog.ClickAuto();
+            ASSERT_EQ(dialog.AutoChecked(), checked);
+            EXPECT_EQ(dialog.Enabled(IDC_INSTALL_PATH), !checked);
+            EXPECT_EQ(dialog.Enabled(IDC_BROWSE), !checked);
+            EXPECT_EQ(dialog.Enabled(IDC_VERSION_LIST), versionList);
+        }
+    }
+}
+
+TEST(InstallPathDialog, OkWithAutoCheckedGivesFlagOneAndTheUntouchedPath) {
+    OpenPathDialog dialog(0, kCorelDrawPlugin);
+    dialog.ChooseVersion(6);
+    dialog.PressOk();
+    EXPECT_EQ(dialog.AutoFlag(), 1);
+    EXPECT_EQ(dialog.InstallPath(), "C:\\");
+    EXPECT_EQ(dialog.VersionIndex(), 6);
+}
+
+TEST(InstallPathDialog, OkGivesTheTypedPathAsAnsiAndTheChosenVersion) {
+    // GBK bytes of a Chinese folder name where the ANSI code page is 936, else Latin-1 bytes.
+    const std::string folder = ::GetACP() == 936 ? "D:\\\xB0\xB2\xD7\xB0" : "D:\\Caf\xE9";
+    OpenPathDialog dialog(2, kAutoCadPlugin);
+    dialog.ClickAuto();
+    dialog.Type(folder);
+    dialog.PressOk();
+    EXPECT_EQ(dialog.AutoFlag(), 0);
+    EXPECT_EQ(dialog.InstallPath(), folder);
+    EXPECT_EQ(dialog.VersionIndex(), 1);
+
+    OpenPathDialog illustrator(3, kIllustratorPlugin);
+    illustrator.Type("");
+    illustrator.ChooseVersion(10);
+    illustrator.PressOk();
+    EXPECT_EQ(illustrator.AutoFlag(), 0);
+    EXPECT_EQ(illustrator.InstallPath(), "");
+    EXPECT_EQ(illustrator.VersionIndex(), 10);
+}
+
+}  // namespace
+}  // namespace install
