@@ -7,6 +7,7 @@
 
 #include <cstring>
 
+#include "support/shell_link_reader.h"
 #include "support/temp_folder.h"
 #include "win/text_win32.h"
 #include "win/unique_resource_win32.h"
@@ -15,54 +16,11 @@ namespace install {
 namespace {
 
 using testing_support::Exists;
+using testing_support::LinkContents;
+using testing_support::ReadLink;
 using testing_support::FilesBelow;
 using testing_support::TempFolder;
 using testing_support::WriteBytes;
-
-// A .lnk file as the shell reads it back.
-struct LinkContents {
-    std::string target;
-    std::string description;
-    std::string iconFile;
-    int iconIndex = -1;
-    int showCommand = 0;  // as stored in the file
-};
-
-// The link format names only 1, 3 and 7 as show commands and the shell reads
-// any other back as 1, so the stored value comes from the file header (a
-// 32-bit field at offset 0x3C).
-int StoredShowCommand(const std::string& linkFile) {
-    std::optional<std::string> bytes = testing_support::ReadBytes(linkFile);
-    if (!bytes || bytes->size() < 0x40) return -1;
-    int32_t value = 0;
-    std::memcpy(&value, bytes->data() + 0x3C, sizeof(value));
-    return value;
-}
-
-LinkContents ReadLink(const std::string& linkFile) {
-    win::ComApartment apartment;
-    win::ComPtr<IShellLinkA> link;
-    win::ComPtr<IPersistFile> file;
-    LinkContents contents;
-    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                  reinterpret_cast<void**>(link.put()))) ||
-        FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.put()))) ||
-        FAILED(file->Load(win::FromAnsi(linkFile).c_str(), STGM_READ))) {
-        ADD_FAILURE() << "cannot load " << linkFile;
-        return contents;
-    }
-    char text[MAX_PATH] = {};
-    link->GetPath(text, MAX_PATH, nullptr, 0);
-    contents.target = text;
-    text[0] = '\0';
-    link->GetDescription(text, MAX_PATH);
-    contents.description = text;
-    text[0] = '\0';
-    link->GetIconLocation(text, MAX_PATH, &contents.iconIndex);
-    contents.iconFile = text;
-    contents.showCommand = StoredShowCommand(linkFile);
-    return contents;
-}
 
 class ShortcutTest : public ::testing::Test {
 protected:
