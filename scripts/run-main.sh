@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The main job: builds everything (native packer, 32-bit release Setup.exe,
-# 64-bit Setup.exe with the sample distribution) and runs the sample
-# distribution's Setup.exe under Wine, reading its main window and saving a
-# screenshot to build/main-job/.
+# 64-bit Setup.exe with the sample distribution), then installs the product
+# from the sample distribution under Wine through its windows: the main
+# window, Install, the path dialog, OK, and the success message. Prints where
+# the installed tree, its SoftCfg.ini, the shortcuts and the pictures are.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/bootstrap.sh
@@ -16,33 +17,54 @@ for preset in native win32 win64; do
 done
 
 state=build/win64/wine
-out=build/main-job
+out=$(pwd)/build/main-job
 dist=build/win64/sample/dist
-run_dir=$state/work/main-job
-rm -rf "$out" "$run_dir"
-mkdir -p "$out"
-cp -r "$dist" "$run_dir"
-[ "$(id -u)" -eq 0 ] && chown -R winetest: "$run_dir"
-
 ./scripts/wine-prefix.sh setup "$state"
 trap './scripts/wine-prefix.sh cleanup "$state"' EXIT
 
+rm -rf "$out"
+mkdir -p "$out/install" "$out/pictures"
+cp -r "$dist" "$out/dist"
+[ "$(id -u)" -eq 0 ] && chown -R winetest: "$out"
+
 windows_path() { echo "Z:$(realpath "$1" | tr '/' '\\')"; }
-setup_exe=$(windows_path "$run_dir/Setup.exe")
-shot=$(windows_path "$run_dir")\\main-window.bmp
+setup_exe=$(windows_path "$out/dist/Setup.exe")
+install_path=$(windows_path "$out/install")
+pictures=$(windows_path "$out/pictures")
+links_before=$(mktemp)
+touch "$links_before"
 
-printf '\n== run %s under Wine\n' "$dist/Setup.exe"
-build/win64/wine-run.sh build/win64/tests/e2e/guidriver.exe \
+printf '\n== install the product from %s under Wine\n' "$dist/Setup.exe"
+status=0
+answers=$(build/win64/wine-run.sh build/win64/tests/e2e/guidriver.exe \
   "start $setup_exe" \
-  "wait-any-window 120" \
-  "caption" \
-  "items 1000" \
-  "items 1001" \
-  "selected 1001" \
-  "text 1002" \
-  "screenshot $shot" \
+  "wait-window 欢迎使用 120" \
+  "screenshot $pictures\\main-window.bmp" \
+  "click 1002" \
+  "wait-window 选择安装目录 60" \
+  "type 1006 $install_path" \
+  "screenshot $pictures\\install-path.bmp" \
+  "click 1" \
+  "wait-message-box 300" \
+  "message-text" \
+  "press-ok" \
+  "wait-window 欢迎使用 30" \
   "key esc" \
-  "wait-exit 30"
+  "wait-exit 30" | tr -d '\r') || status=$?
+echo "$answers"
+[ "$status" -eq 0 ] || { echo "the GUI driver failed (exit code $status)" >&2; exit 1; }
+message=$(echo "$answers" | sed -n '10p')
+if [ "$message" != "ok 安装成功!" ]; then
+  echo "the installation did not end in 安装成功! (got: $message)" >&2
+  exit 1
+fi
 
-convert "$run_dir/main-window.bmp" -strip "$out/main-window.png"
-echo "screenshot: $out/main-window.png"
+for bmp in "$out"/pictures/*.bmp; do convert "$bmp" -strip "${bmp%.bmp}.png" && rm -f "$bmp"; done
+product=$out/install/BeamDraft
+printf '\n== installed\n'
+echo "product tree:  $product ($(find "$product" -type f | wc -l) files)"
+echo "settings:      $product/VRXCfg/SoftCfg.ini (Language=$(grep -a '^Language=' "$product/VRXCfg/SoftCfg.ini" | tr -d '\r' | cut -d= -f2))"
+echo "shortcuts:"
+find "$state/prefix/drive_c/users" "$state/home" -name '*.lnk' -newer "$links_before" 2>/dev/null | sed 's/^/  /'
+echo "pictures:      $out/pictures/"
+rm -f "$links_before"
