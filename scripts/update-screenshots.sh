@@ -5,16 +5,19 @@
 # screenshot test runs first (the win64 build must be configured).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-shots=$root/build/win64/tests/e2e/screenshots
+e2e=$root/build/win64/tests/e2e
 if [ "${1:-}" = "--take" ]; then
-  (cd "$root" && cmake --build --preset win64 && ctest --preset win64 -R '^e2e_main_screenshots$')
+  (cd "$root" && cmake --build --preset win64 && ctest --preset win64 -R '^e2e_(main|install)_screenshots$')
 fi
 mkdir -p "$root/docs/images"
-for name in main-zh main-en about; do
-  if [ ! -f "$shots/$name.png" ]; then
-    echo "missing $shots/$name.png: run 'ctest --preset win64 -R e2e_main_screenshots' or use --take" >&2
+for shot in screenshots/main-zh screenshots/main-en screenshots/about \
+            screenshots-install/install-path-product-zh screenshots-install/install-path-product-en \
+            screenshots-install/install-path-illustrator-zh screenshots-install/install-path-illustrator-en; do
+  name=$(basename "$shot")
+  if [ ! -f "$e2e/$shot.png" ]; then
+    echo "missing $e2e/$shot.png: run 'ctest --preset win64 -R _screenshots' or use --take" >&2
     exit 1
   fi
-  cp "$shots/$name.png" "$root/docs/images/$name.png"
+  cp "$e2e/$shot.png" "$root/docs/images/$name.png"
   echo "docs/images/$name.png"
 done
