@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
-# bench-wine.sh [ROUNDS]
-# Builds the extraction benchmark (win64) and runs it under Wine: payload
-# extraction of a shipped-size archive against CopyFileA of the same files on
-# the same disk, with the peak memory of the extraction.
+# bench-wine.sh [-B BUILD_DIR] [ROUNDS]
+# Builds the extraction benchmark (win64, in BUILD_DIR, build/win64 by default)
+# and runs it under Wine in that build's prefix: payload extraction of a
+# shipped-size archive against CopyFileA of the same files on the same disk,
+# and the peak working set that one extraction adds to a fresh process.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target extract_bench
-state=build/win64/wine
-if [ ! -f "$state/prefix/system.reg" ]; then
-  scripts/wine-prefix.sh setup "$state" >/dev/null
-  trap 'scripts/wine-prefix.sh cleanup "$state"' EXIT
-fi
-build/win64/wine-run.sh build/win64/tests/extract_bench.exe "$@"
+build=build/win64
+if [ "${1:-}" = "-B" ]; then build=$2; shift 2; fi
+cmake --preset win64 -B "$build" >/dev/null
+cmake --build "$build" -j2 --target extract_bench
+state=$(cd "$build" && pwd)/wine  # Wine wants an absolute prefix
+scripts/wine-prefix.sh setup "$state" >/dev/null
+trap 'scripts/wine-prefix.sh cleanup "$state"' EXIT
+"$build/wine-run.sh" "$build/tests/extract_bench.exe" "$@"

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <memory>
 #include <new>
 #include <optional>
@@ -34,12 +35,7 @@ std::optional<std::string> RealWindowsFolder() {
     return std::string(path);
 }
 
-std::string WithBackslash(std::string folder) {
-    if (folder.empty() || folder.back() != '\\') folder += '\\';
-    return folder;
-}
-
-// Writes the entries the mode selects, one read and one write each.
+// Writes the entries the mode selects.
 class EntryWriter {
 public:
     EntryWriter(ExtractMode mode, const std::string& root, const std::string& windowsFolder,
@@ -56,7 +52,7 @@ public:
             return CopyTo(PrepareUnderRoot(entry), entry);
         case Destination::WindowsFolder: {
             std::optional<std::string> folder = WindowsFolder();
-            return folder && CopyTo(WithBackslash(*folder) + entry.fileName, entry);
+            return folder && CopyTo(text::WithBackslash(*folder, win::AnsiLeadByte) + entry.fileName, entry);
         }
         }
         return false;
@@ -75,32 +71,20 @@ private:
         return RealWindowsFolder();
     }
 
+    // Piece by piece through the one copy buffer: a buffer of the entry's own
+    // size may not be had in a 32-bit address space, and fresh memory costs
+    // more than the copy.
     bool CopyTo(const std::string& target, const Entry& entry) {
-        const uint32_t size = entry.DataSize();
-        // Got before the target is opened, so running out of memory neither
-        // crashes nor leaves an existing file truncated.
-        char* buffer = size <= kCopyBufferSize ? copyBuffer_ : LargeBuffer(size);
-        if (buffer == nullptr) return false;
         win::File out = win::File::CreateAlways(target);
         if (!out.IsOpen()) return false;
         archive_.Seek(entry.DataOffset());
-        archive_.ReadExact(buffer, size);
-        out.Write(buffer, size);
-        return true;
-    }
-
-    // A large entry's buffer is kept for later large entries and only grown:
-    // fresh pages cost more than the copy itself. Peak memory stays the
-    // largest entry plus the copy buffer.
-    char* LargeBuffer(uint32_t size) {
-        if (size > largeBufferSize_) {
-            largeBuffer_.reset();
-            largeBufferSize_ = 0;
-            largeBuffer_.reset(new (std::nothrow) char[size]);
-            if (!largeBuffer_) return nullptr;
-            largeBufferSize_ = size;
+        for (uint32_t left = entry.DataSize(); left > 0;) {
+            const uint32_t piece = std::min(left, kCopyBufferSize);
+            archive_.ReadExact(copyBuffer_, piece);
+            out.Write(copyBuffer_, piece);
+            left -= piece;
         }
-        return largeBuffer_.get();
+        return true;
     }
 
     ExtractMode mode_;
@@ -108,8 +92,6 @@ private:
     const std::string& windowsFolder_;
     win::File& archive_;
     char* copyBuffer_;
-    std::unique_ptr<char[]> largeBuffer_;
-    uint32_t largeBufferSize_ = 0;
 };
 
 bool Extract(ExtractMode mode, const std::string& root, const ExtractSource& source) {

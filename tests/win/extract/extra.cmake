@@ -1,7 +1,8 @@
 # Extra targets and tests of win_extract_tests (included with dir and target set):
 # extract_self, a stand-in installer that extracts its own appended archive;
-# its signed copy, made on the build machine; and the extraction benchmark,
-# which is run by scripts/bench-wine.sh and is not a test.
+# its signed copy, made on the build machine; a large entry extracted in a
+# crowded address space; and the extraction benchmark, which is run by
+# scripts/bench-wine.sh and is not a test.
 add_executable(extract_self ${dir}/self/extract_self.cpp)
 target_link_libraries(extract_self PRIVATE setupwin)
 
@@ -18,11 +19,13 @@ add_dependencies(${target} extract_self extract_signed_installer)
 add_executable(extract_bench ${dir}/bench/extract_bench.cpp)
 target_link_libraries(extract_bench PRIVATE win_test_support setupwin psapi)
 
-# Running out of memory for a large entry, with the address space capped from
-# the Linux side (Wine ignores job-object memory limits).
-add_test(NAME win_extract_alloc_failure
-         COMMAND ${dir}/alloc_failure_test.sh ${CMAKE_BINARY_DIR}/wine-run.sh $<TARGET_FILE:extract_self>)
-set_tests_properties(win_extract_alloc_failure PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine TIMEOUT 120)
+# A large entry in an address space without room for a buffer of its size.
+add_executable(extract_crowded ${dir}/self/extract_crowded.cpp)
+target_link_libraries(extract_crowded PRIVATE setupwin)
+add_dependencies(${target} extract_crowded)
+add_test(NAME win_extract_large_entry
+         COMMAND ${dir}/large_entry_test.sh ${CMAKE_BINARY_DIR}/wine-run.sh $<TARGET_FILE:extract_crowded>)
+set_tests_properties(win_extract_large_entry PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine TIMEOUT 120)
 
 # The signed sample Setup.exe and the payload it was packed from.
 if(TARGET sample_signed)

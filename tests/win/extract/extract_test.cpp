@@ -100,12 +100,13 @@ TEST_F(ExtractTest, FailsWithoutAReadableArchive) {
     EXPECT_FALSE(payload::ExtractProductPayload(root, {root, windows})) << "a folder";
 }
 
-TEST_F(ExtractTest, CopiesExactlyOnBothSidesOfTheCopyBufferSize) {
+TEST_F(ExtractTest, CopiesExactlyAcrossTheCopyBufferPieces) {
     const std::vector<Item> items = {
         EntryOf("one.bin", "\x7F"),
         EntryOf("buffer.bin", PatternBytes(512000, 1)),
-        EntryOf("own.bin", PatternBytes(512001, 2)),
-        EntryOf("after.bin", PatternBytes(3, 3)),  // the shared buffer after a large entry
+        EntryOf("over.bin", PatternBytes(512001, 2)),
+        EntryOf("after.bin", PatternBytes(3, 3)),  // the buffer still holds the last piece
+        EntryOf("two.bin", PatternBytes(2 * 512000, 5)),
         EntryOf("big.bin", PatternBytes(3 * 1024 * 1024 + 5, 4)),
     };
     ASSERT_TRUE(Product(items));
