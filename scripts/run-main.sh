@@ -16,7 +16,7 @@ for preset in native win32 win64; do
   cmake --build --preset "$preset" -j "$jobs"
 done
 
-state=build/win64/wine
+state=$(pwd)/build/win64/wine  # Wine wants an absolute prefix path
 out=$(pwd)/build/main-job
 dist=build/win64/sample/dist
 ./scripts/wine-prefix.sh setup "$state"
