@@ -215,11 +215,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(PathDialog, CancelInstallsNothingIntoTheTypedFolder) {
     Start(std::string(E2E_SAMPLE_DIST) + "/Setup.exe");
+    // The product would go into a folder below this existing one.
     const std::string target = ScratchFolder() + "Target";
+    ASSERT_TRUE(::CreateDirectoryA(target.c_str(), nullptr));
     const Window dialog = Open(0, 2);
     dialog.Control(IDC_INSTALL_PATH).Type(target);
     CancelAndExpectNothingElse(dialog);
-    EXPECT_EQ(::GetFileAttributesA(target.c_str()), INVALID_FILE_ATTRIBUTES) << target << " was made";
+    EXPECT_TRUE(::RemoveDirectoryA(target.c_str())) << "something was written into " << target;
 }
 
 // ---- Browse ----
