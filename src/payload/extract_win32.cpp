@@ -72,8 +72,8 @@ private:
     }
 
     // Piece by piece through the one copy buffer: a buffer of the entry's own
-    // size may not be had in a 32-bit address space, and fresh memory costs
-    // more than the copy.
+    // size may not be had in a 32-bit address space, and memory would grow
+    // with the largest entry.
     bool CopyTo(const std::string& target, const Entry& entry) {
         win::File out = win::File::CreateAlways(target);
         if (!out.IsOpen()) return false;

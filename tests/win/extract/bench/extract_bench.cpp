@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -155,12 +154,17 @@ int MeasureExtraction(const std::string& installer, const std::string& root, con
     return 0;
 }
 
+// A command-line argument in quotes; a trailing backslash is doubled so that it
+// does not escape the closing quote.
+std::string Quoted(const std::string& path) {
+    return "\"" + path + (!path.empty() && path.back() == '\\' ? "\\" : "") + "\"";
+}
+
 // Runs this program again with --memory and waits for it; it prints its own line.
 bool MeasureInFreshProcess(const std::string& installer, const std::string& root, const std::string& windows) {
     char self[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string command = "\"" + std::string(self) + "\" --memory \"" + installer + "\" \"" + root + "\" \"" +
-                          windows + "\"";
+    std::string command = Quoted(self) + " --memory " + Quoted(installer) + " " + Quoted(root) + " " + Quoted(windows);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -181,7 +185,8 @@ bool MeasureInFreshProcess(const std::string& installer, const std::string& root
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 5 && std::string(argv[1]) == "--memory") return MeasureExtraction(argv[2], argv[3], argv[4]);
+    if (argc > 1 && std::string(argv[1]) == "--memory")
+        return argc == 5 ? MeasureExtraction(argv[2], argv[3], argv[4]) : 3;
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     char temp[MAX_PATH] = {};
     ::GetTempPathA(MAX_PATH, temp);
