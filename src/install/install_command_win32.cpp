@@ -10,6 +10,7 @@
 #include "install/install_path_dialog_win32.h"
 #include "install/message_set.h"
 #include "install/product_plan.h"
+#include "plugins/plugin_installers_win32.h"
 #include "res/resource.h"
 #include "win/file_win32.h"
 #include "win/message_box_win32.h"
@@ -19,7 +20,11 @@
 namespace install {
 namespace {
 
-constexpr int kProduct = 0;  // the Type list's first row
+// Rows of the Type list.
+constexpr int kProduct = 0;
+constexpr int kCorelDraw = 1;
+constexpr int kAutoCad = 2;
+constexpr int kLastDispatched = 4;  // the Illustrator installer takes 3 and 4
 
 int SelectedRow(const app::MainDialog& main, int listId) {
     return static_cast<int>(::SendMessageW(main.Item(listId), CB_GETCURSEL, 0, 0));
@@ -59,6 +64,27 @@ void InstallProduct(app::MainDialog& main, const InstallEnvironment& environment
     ApplyPlan(PlanProductInstall(inputs), {environment.showMessage, environment.extractSource}, main.resultFlag);
 }
 
+void InstallPlugin(app::MainDialog& main, const InstallEnvironment& environment, int installType,
+                   int languageIndex) {
+    plugins::PluginInputs inputs;
+    inputs.installPath = main.installPath;
+    inputs.autoFlag = main.autoFlag;
+    inputs.versionIndex = main.versionIndex;
+    inputs.languageIndex = languageIndex;
+    inputs.languageCode = LanguageCodeFor(languageIndex);
+    inputs.setupFolder = environment.setupFolder;
+    inputs.messages = MessageSetFor(languageIndex);
+    inputs.isLeadByte = win::AnsiLeadByte;
+    const ExecutorSeams seams{environment.showMessage, environment.extractSource};
+    if (installType == kCorelDraw) {
+        plugins::InstallCorelDraw(inputs, seams, main.resultFlag);
+    } else if (installType == kAutoCad) {
+        plugins::InstallAutoCad(inputs, seams, main.resultFlag);
+    } else {
+        plugins::InstallIllustrator(inputs, seams, main.resultFlag);
+    }
+}
+
 }  // namespace
 
 void RunInstallWorker(app::MainDialog& main) {
@@ -68,8 +94,11 @@ void RunInstallWorker(app::MainDialog& main) {
     const InstallEnvironment environment = Completed(main);
     const int installType = SelectedRow(main, IDC_TYPE_LIST);
     const int languageCode = LanguageCodeFor(languageIndex);
-    // 1 to 4, the plug-ins, have installers of their own.
-    if (installType == kProduct) InstallProduct(main, environment, messages, languageCode);
+    if (installType == kProduct) {
+        InstallProduct(main, environment, messages, languageCode);
+    } else if (installType >= kCorelDraw && installType <= kLastDispatched) {
+        InstallPlugin(main, environment, installType, languageIndex);
+    }
 }
 
 void RunInstallCommand(app::MainDialog& main) {

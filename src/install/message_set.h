@@ -11,6 +11,7 @@ struct MessageSet {
     const char* corelDrawMissing;
     const char* closeAutoCad;    // the AutoCAD plug-in files cannot be written
     const char* autoCadMissing;
+    const char* closeIllustrator;  // the Illustrator plug-in files cannot be unpacked
 };
 
 // By the Language list's row: 0 Chinese; 1 English with the Traditional Chinese
