@@ -55,11 +55,11 @@ TEST_F(AutoCadInstall, ManualModeServesTheTypedFolderWithItsFonts) {
 TEST_F(AutoCadInstall, EveryProductOfEveryReleaseIsServedAndAMissingFontsFolderIsNoFailure) {
     const std::vector<std::string> folders = {MakeAutoCad("R18A", false), MakeAutoCad("R18B"), MakeAutoCad("R19A"),
                                               MakeAutoCad("R19B")};
-    view32.Set("AutoCAD\\R18.0\\ACAD-8001:409", "AcadLocation", folders[0]);
-    view32.Set("AutoCAD\\R18.0\\ACAD-8002:409", "AcadLocation", folders[1]);
-    view32.Set("AutoCAD\\R19.0\\ACAD-9001:409", "AcadLocation", folders[2]);
-    view32.Set("AutoCAD\\R19.0\\ACAD-9002:409", "AcadLocation", folders[3]);
-    view32.Set("AutoCAD\\R19.0\\NoLocation", "Other", "x");
+    ASSERT_TRUE(view32.Set("AutoCAD\\R18.0\\ACAD-8001:409", "AcadLocation", folders[0]));
+    ASSERT_TRUE(view32.Set("AutoCAD\\R18.0\\ACAD-8002:409", "AcadLocation", folders[1]));
+    ASSERT_TRUE(view32.Set("AutoCAD\\R19.0\\ACAD-9001:409", "AcadLocation", folders[2]));
+    ASSERT_TRUE(view32.Set("AutoCAD\\R19.0\\ACAD-9002:409", "AcadLocation", folders[3]));
+    ASSERT_TRUE(view32.Set("AutoCAD\\R19.0\\NoLocation", "Other", "x"));
 
     Install(kAutoCad, 1, -1, "");
     EXPECT_TRUE(messages.empty());
@@ -72,9 +72,9 @@ TEST_F(AutoCadInstall, EveryProductOfEveryReleaseIsServedAndAMissingFontsFolderI
 TEST_F(AutoCadInstall, A64BitAutoCadIsServedOnceBesideThe32BitOnes) {
     const std::string acad32 = MakeAutoCad("Acad32");
     const std::string acad64 = MakeAutoCad("Acad64");
-    view32.Set("AutoCAD\\R20.0\\ACAD-E001:409", "AcadLocation", acad32);
-    view64.Set("AutoCAD\\R20.0\\ACAD-E001:409", "AcadLocation", acad32);  // the same product seen twice
-    view64.Set("AutoCAD\\R20.0\\ACAD-E002:409", "AcadLocation", acad64);
+    ASSERT_TRUE(view32.Set("AutoCAD\\R20.0\\ACAD-E001:409", "AcadLocation", acad32));
+    ASSERT_TRUE(view64.Set("AutoCAD\\R20.0\\ACAD-E001:409", "AcadLocation", acad32));  // the same product seen twice
+    ASSERT_TRUE(view64.Set("AutoCAD\\R20.0\\ACAD-E002:409", "AcadLocation", acad64));
     {
         // While the 64-bit AutoCAD holds a file, only its folder fails, after the 32-bit one is served.
         MakeFolders("Acad64\\VRXPrograms");
@@ -92,8 +92,8 @@ TEST_F(AutoCadInstall, A64BitAutoCadIsServedOnceBesideThe32BitOnes) {
 
 TEST_F(AutoCadInstall, AGoneFolderEndsTheRunAfterTheFoldersBeforeIt) {
     const std::string first = MakeAutoCad("First");
-    view32.Set("AutoCAD\\R18.0\\ACAD-1:409", "AcadLocation", first);
-    view32.Set("AutoCAD\\R18.0\\ACAD-2:409", "AcadLocation", scratch / "Uninstalled");
+    ASSERT_TRUE(view32.Set("AutoCAD\\R18.0\\ACAD-1:409", "AcadLocation", first));
+    ASSERT_TRUE(view32.Set("AutoCAD\\R18.0\\ACAD-2:409", "AcadLocation", scratch / "Uninstalled"));
     Install(kAutoCad, 1, -1, "");
     EXPECT_EQ(messages, std::vector<std::string>{"Please Close AutoCAD, and try to Install!"});
     EXPECT_EQ(main.resultFlag, 0);
@@ -106,7 +106,7 @@ TEST_F(AutoCadInstall, WithoutAnAutodeskRegistrationTheUserIsTold) {
     EXPECT_EQ(messages, std::vector<std::string>{"Can't find AutoCAD!"});
     EXPECT_EQ(main.resultFlag, 0);
     // An AutoCAD key without products is a run that installed nothing.
-    view32.Set("AutoCAD", "Info", "x");
+    ASSERT_TRUE(view32.Set("AutoCAD", "Info", "x"));
     Install(kAutoCad, 1, -1, "");
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(main.resultFlag, 1);

@@ -24,7 +24,7 @@ TEST_F(CorelInstall, AutomaticModeInstallsIntoTheRegisteredFolder) {
     WriteBytes(macros + "VRXCorelEx.gms", "old version macro");
     WriteBytes(macros + "Mine.gms", "the user's own");
     // The second key of CorelDraw 11, and a destination with a trailing backslash.
-    view32.Set("Setup\\CorelDRAW SA 11", "Destination", corelFolder);
+    ASSERT_TRUE(view32.Set("Setup\\CorelDRAW SA 11", "Destination", corelFolder));
     Choose(IDC_LANGUAGE_LIST, 0);
 
     Install(kCorelDraw, 1, 0, "");
@@ -48,7 +48,7 @@ TEST_F(CorelInstall, A64BitCorelDrawRegisteredOnlyInThe64BitViewIsFound) {
     const std::string programs = MakeFolders("Corel64\\Programs64");
     MakeFolders("Corel64\\Draw");
     const std::string key = "Setup\\CorelDRAW Technical Suite 17";
-    view64.Set(key, "Destination", scratch / "Corel64");
+    ASSERT_TRUE(view64.Set(key, "Destination", scratch / "Corel64"));
     ASSERT_FALSE(KeyOpensIn(KEY_WOW64_32KEY, "SOFTWARE\\Corel\\" + key)) << "the views are not separate here";
 
     Install(kCorelDraw, 1, 8, "");
@@ -61,7 +61,7 @@ TEST_F(CorelInstall, A64BitCorelDrawRegisteredOnlyInThe64BitViewIsFound) {
 TEST_F(CorelInstall, WhatIsNotCorelDrawIsToldAndNothingIsWritten) {
     const std::string only32 = MakeFolders("Only32\\Programs");
     const std::string typed = only32.substr(0, only32.size() - 8);
-    view32.Set("Setup\\CorelDRAW Graphics Suite 12", "Destination", typed);
+    ASSERT_TRUE(view32.Set("Setup\\CorelDRAW Graphics Suite 12", "Destination", typed));
 
     Install(kCorelDraw, 0, 6, typed);  // the 64-bit row wants Programs64
     EXPECT_EQ(messages, std::vector<std::string>{"The path is error!"});

@@ -13,6 +13,7 @@
 #include "app/main_dialog_win32.h"
 #include "install/install_command_win32.h"
 #include "res/resource.h"
+#include "support/registry_tree.h"
 #include "support/temp_folder.h"
 #include "win/unique_resource_win32.h"
 
@@ -20,6 +21,7 @@ namespace plugin_tests {
 
 using testing_support::Exists;
 using testing_support::ReadBytes;
+using testing_support::RegistryTree;
 using testing_support::TempFolder;
 using testing_support::WriteBytes;
 
@@ -46,39 +48,6 @@ inline const std::vector<std::pair<std::string, std::string>> kPayload = {
 constexpr int kCorelDraw = 1;
 constexpr int kAutoCad = 2;
 constexpr int kIllustrator = 3;
-
-// HKLM\SOFTWARE\<top> in one registry view, removed again with the object.
-class RegistryTree {
-public:
-    RegistryTree(std::string top, REGSAM view) : top_(std::move(top)), view_(view) { Remove(); }
-    ~RegistryTree() { Remove(); }
-    RegistryTree(const RegistryTree&) = delete;
-    RegistryTree& operator=(const RegistryTree&) = delete;
-
-    // Creates SOFTWARE\<top>\<below> with a string value.
-    void Set(const std::string& below, const std::string& name, const std::string& value) const {
-        win::UniqueHkey key;
-        const std::string path = "SOFTWARE\\" + top_ + "\\" + below;
-        ASSERT_EQ(::RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view_, nullptr,
-                                    key.put(), nullptr),
-                  ERROR_SUCCESS)
-            << path;
-        ASSERT_EQ(::RegSetValueExA(key.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                                   static_cast<DWORD>(value.size() + 1)),
-                  ERROR_SUCCESS);
-    }
-
-private:
-    void Remove() const {
-        win::UniqueHkey software;
-        if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE", 0, KEY_ALL_ACCESS | view_, software.put()) ==
-            ERROR_SUCCESS) {
-            ::RegDeleteTreeA(software.get(), top_.c_str());
-        }
-    }
-    std::string top_;
-    REGSAM view_;
-};
 
 // Opens a file without sharing, as a running host holds its files.
 inline win::UniqueFile HoldOpen(const std::string& path) {

@@ -1,0 +1,152 @@
+// The three plug-ins installed from the sample distribution through the real
+// windows, found automatically and typed by hand, in Chinese and in English.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "guidriver/find.h"
+#include "res/resource.h"
+#include "support/registry_tree.h"
+#include "support/setup_run.h"
+
+namespace {
+
+using guidriver::Duration;
+using guidriver::Window;
+using testing_support::RegistryTree;
+
+constexpr Duration kTimeout(60000);
+
+// Rows of the Type list.
+constexpr int kCorelDraw = 1;
+constexpr int kAutoCad = 2;
+constexpr int kIllustrator = 3;
+
+struct LanguageCase {
+    int row;
+    std::string pathDialogCaption;
+    std::string success;
+    const char* autoCadStartup;  // the payload's start-up file that becomes acad.lsp
+};
+
+void PrintTo(const LanguageCase& c, std::ostream* out) { *out << "Language row " << c.row; }
+
+std::string Content(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return "<missing " + path + ">";
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+std::string Payload(const std::string& entry) { return Content(e2e::WindowsPathOf(E2E_SAMPLE_PAYLOAD) + "\\" + entry); }
+
+std::string ProfileValue(const std::string& file, const char* section, const char* key) {
+    char value[256] = {};
+    ::GetPrivateProfileStringA(section, key, "<none>", value, sizeof value, file.c_str());
+    return value;
+}
+
+class PluginInstall : public ::testing::TestWithParam<LanguageCase> {
+protected:
+    void SetUp() override {
+        main_ = run_.WaitForMainWindow(kTimeout);
+        main_.Control(IDC_LANGUAGE_LIST).SelectRow(GetParam().row);
+    }
+
+    // Folders made level by level below the copy's folder; the path without a trailing backslash.
+    std::string MakeFolders(const std::string& relative) const {
+        std::string path = run_.Copy().Folder();
+        for (size_t start = 0; start <= relative.size();) {
+            const size_t end = std::min(relative.find('\\', start), relative.size());
+            path += relative.substr(start, end - start);
+            ::CreateDirectoryA(path.c_str(), nullptr);
+            path += "\\";
+            start = end + 1;
+        }
+        return path.substr(0, path.size() - 1);
+    }
+
+    // Install pressed for the type, the path dialog answered, OK: returns the one message box's text.
+    std::string Install(int type, bool automatic, int versionRow, const std::string& path) {
+        main_.Control(IDC_TYPE_LIST).SelectRow(type);
+        main_.Control(IDC_INSTALL).Click();
+        Window dialog = guidriver::WaitForWindow(GetParam().pathDialogCaption, run_.Process().Id(), kTimeout);
+        const Window autoBox = dialog.Control(IDC_AUTO_INSTALL);
+        if (autoBox.IsEnabled() && autoBox.IsChecked() != automatic) {
+            autoBox.Click();
+            guidriver::PollUntil(kTimeout, [&] { return autoBox.IsChecked() == automatic; });
+        }
+        if (versionRow >= 0) dialog.Control(IDC_VERSION_LIST).SelectRow(versionRow);
+        if (!path.empty()) dialog.Control(IDC_INSTALL_PATH).Type(path);
+        dialog.Control(IDOK).Click();
+        Window box = guidriver::WaitForMessageBox(run_.Process().Id(), kTimeout);
+        const std::string text = box.MessageText();
+        box.PressOk();
+        box.WaitUntilClosed(kTimeout);
+        return text;
+    }
+
+    void ExpectSettings(const std::string& programsFolder) const {
+        EXPECT_EQ(ProfileValue(programsFolder + "\\VRXCfg\\SoftCfg.ini", "BaseCfg", "Language"),
+                  std::to_string(GetParam().row + 1));
+    }
+
+    e2e::SetupRun run_{e2e::SetupCopy::Distribution{E2E_SAMPLE_DIST}};
+    Window main_;
+};
+
+TEST_P(PluginInstall, CorelDrawFromItsRegistryKeyAndFromATypedFolder) {
+    RegistryTree corel{"Corel", KEY_WOW64_32KEY};
+    const std::string programs11 = MakeFolders("Corel11\\Programs");
+    MakeFolders("Corel11\\Draw");
+    ASSERT_TRUE(corel.Set("Setup\\Corel Graphics Suite 11", "Destination", run_.Copy().Folder() + "Corel11"));
+    EXPECT_EQ(Install(kCorelDraw, true, 0, ""), GetParam().success);
+    EXPECT_EQ(Content(run_.Copy().Folder() + "Corel11\\Draw\\GMS\\VRXCorel.gms"), Payload("VRXCorel\\VRXCorel11.gms"));
+    EXPECT_EQ(Content(programs11 + "\\VRXSrtCad64.dll"), Payload("VRXCorel\\VRXSrtCad64.dll"));
+    ExpectSettings(programs11);
+
+    const std::string programsX8 = MakeFolders("CorelX8\\Programs64");
+    EXPECT_EQ(Install(kCorelDraw, false, 8, run_.Copy().Folder() + "CorelX8"), GetParam().success);
+    EXPECT_EQ(Content(run_.Copy().Folder() + "CorelX8\\Draw\\GMS\\VRXCorel.gms"),
+              Payload("VRXCorel\\VRXCorelEx64.gms"));
+    EXPECT_EQ(Content(programsX8 + "\\VRXPrograms\\BeamDraft.exe"), Payload("VRXPrograms\\BeamDraft.exe"));
+    ExpectSettings(programsX8);
+}
+
+TEST_P(PluginInstall, AutoCadFromTheRegistryAndFromATypedFolder) {
+    RegistryTree autodesk{"Autodesk", KEY_WOW64_64KEY};
+    const std::string registered = MakeFolders("Acad2024\\Fonts");
+    const std::string acad2024 = registered.substr(0, registered.size() - 6);
+    ASSERT_TRUE(autodesk.Set("AutoCAD\\R24.3\\ACAD-7101:409", "AcadLocation", acad2024));
+    EXPECT_EQ(Install(kAutoCad, true, -1, ""), GetParam().success);
+    EXPECT_EQ(Content(acad2024 + "\\acad.lsp"), Payload(std::string("VRXCad\\") + GetParam().autoCadStartup));
+    EXPECT_EQ(Content(acad2024 + "\\Fonts\\gbcbig.shx"), Payload("VRXFonts\\gbcbig.shx"));
+    ExpectSettings(acad2024);
+
+    const std::string typed = MakeFolders("AcadTyped");
+    std::ofstream(typed + "\\acad.exe") << "acad";
+    EXPECT_EQ(Install(kAutoCad, false, -1, typed + "\\"), GetParam().success);
+    EXPECT_EQ(Content(typed + "\\acad.dvb"), Payload("VRXCad\\acad.dvb"));
+    ExpectSettings(typed);
+}
+
+TEST_P(PluginInstall, IllustratorIntoATypedFolder) {
+    const std::string contents = MakeFolders("AI\\Support Files\\Contents\\Windows");
+    const std::string plugins = MakeFolders("AI\\Support Files\\Required\\Plug-ins");
+    EXPECT_EQ(Install(kIllustrator, false, 6, run_.Copy().Folder() + "AI"), GetParam().success);
+    EXPECT_EQ(Content(plugins + "\\VRXPlugin_CC2014X64.aip"), Payload("VrxAi\\VRXPlugin_CC2014x64.aip"));
+    EXPECT_EQ(Content(contents + "\\VRXPrograms\\BeamDraft.exe"), Payload("VRXPrograms\\BeamDraft.exe"));
+    EXPECT_EQ(::GetFileAttributesA((contents + "\\VRXAi").c_str()), INVALID_FILE_ATTRIBUTES);
+    ExpectSettings(contents);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, PluginInstall,
+                         ::testing::Values(LanguageCase{0, "选择安装目录", "安装成功!", "acad_CH.lsp"},
+                                           LanguageCase{2, "Select install path", "Install OK!", "acad_EN.lsp"}));
+
+}  // namespace
