@@ -3,20 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include "plugin_test_inputs.h"
+
 #include <algorithm>
 
 namespace plugins {
 namespace {
 
 PluginInputs Inputs(int autoFlag, int languageIndex, const std::string& installPath = "C:\\Acad") {
-    PluginInputs inputs;
-    inputs.installPath = installPath;
-    inputs.autoFlag = autoFlag;
-    inputs.languageIndex = languageIndex;
-    inputs.languageCode = languageIndex + 1;
-    inputs.setupFolder = "E:\\Dist\\";
-    inputs.messages = install::MessageSetFor(languageIndex);
-    return inputs;
+    return InputsFor{installPath, autoFlag, -1, languageIndex}.Make();
 }
 
 AutoCadFacts Marker() {

@@ -3,20 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include "plugin_test_inputs.h"
+
 #include <algorithm>
 
 namespace plugins {
 namespace {
 
 PluginInputs Inputs(int versionIndex, int autoFlag, const std::string& installPath = "D:\\Corel") {
-    PluginInputs inputs;
-    inputs.installPath = installPath;
-    inputs.autoFlag = autoFlag;
-    inputs.versionIndex = versionIndex;
-    inputs.languageCode = 3;
-    inputs.setupFolder = "E:\\Dist\\";
-    inputs.messages = install::MessageSetFor(2);
-    return inputs;
+    return InputsFor{installPath, autoFlag, versionIndex, 2}.Make();
 }
 
 CorelFacts Found(const std::string& destination) {

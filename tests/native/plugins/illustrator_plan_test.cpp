@@ -3,17 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include "plugin_test_inputs.h"
+
 namespace plugins {
 namespace {
 
 PluginInputs Inputs(int versionIndex, const std::string& installPath = "C:\\AI") {
-    PluginInputs inputs;
-    inputs.installPath = installPath;
-    inputs.versionIndex = versionIndex;
-    inputs.languageCode = 4;
-    inputs.setupFolder = "E:\\Dist\\";
-    inputs.messages = install::MessageSetFor(3);
-    return inputs;
+    return InputsFor{installPath, 0, versionIndex, 3}.Make();
 }
 
 constexpr IllustratorFacts kBothFolders{true, true};
