@@ -4,8 +4,10 @@
 #          sets its dialog-font substitutes and virtual desktop.
 # cleanup: ends this prefix's wineserver and the Xvfb, nothing else.
 set -euo pipefail
-cmd=$1 state=$2
+cmd=$1 state=$(realpath -m "$2")  # Wine needs an absolute prefix path
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/wine-tools.sh"
+run=$PPID  # the test run (ctest, or the main job) that set the prefix up
 as_user=()
 [ "$(id -u)" -eq 0 ] && as_user=(runuser -u winetest --)
 
@@ -23,21 +25,31 @@ start_xvfb() {
 wine_cmd() { "$here/wine-exec.sh" "$state" "$@" 8>&- 9>&-; }
 
 # Several test runs may share one prefix: only the last one to finish ends it.
-count_users() { # +1 or -1; prints the new count
+# Each run is recorded by process id and start time, so that a run killed
+# before its cleanup no longer counts and cannot keep the prefix up forever.
+run_id() { local started; started=$(ps -o lstart= -p "$1" 2>/dev/null) && echo "$1|$started"; }
+update_users() { # add|remove; prints how many live runs use the prefix afterwards
   mkdir -p "$state"
   exec 9>"$state/users.lock"
   flock 9
-  local n=0
-  [ -f "$state/users" ] && n=$(cat "$state/users")
-  n=$((n + $1)); [ "$n" -lt 0 ] && n=0
-  echo "$n" >"$state/users"
+  local me line pid live=()
+  me=$(run_id "$run") || me="$run|gone"
+  if [ -f "$state/users" ]; then
+    while IFS= read -r line; do
+      pid=${line%%|*}
+      [ -n "$pid" ] && [ "$line" != "$me" ] && [ "$(run_id "$pid" || true)" = "$line" ] && live+=("$line")
+    done <"$state/users"
+  fi
+  [ "$1" = add ] && live+=("$me")
+  : >"$state/users"
+  for line in ${live[@]+"${live[@]}"}; do echo "$line" >>"$state/users"; done
   exec 9>&-
-  echo "$n"
+  echo "${#live[@]}"
 }
 
 case $cmd in
 setup)
-  count_users 1 >/dev/null
+  update_users add >/dev/null
   exec 8>"$state/setup.lock"
   flock 8  # one run makes the prefix; the others wait for it
   mkdir -p "$state/home" "$state/work"
@@ -64,8 +76,8 @@ setup)
   echo "prefix ready on display :$(cat "$state/display")"
   ;;
 cleanup)
-  [ "$(count_users -1)" -eq 0 ] || exit 0
-  "${as_user[@]}" env WINEPREFIX="$state/prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
+  [ "$(update_users remove)" -eq 0 ] || exit 0
+  "${as_user[@]}" env WINEPREFIX="$state/prefix" "$(wineserver_program)" -k 2>/dev/null || true
   if [ -f "$state/xvfb.pid" ]; then kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true; rm -f "$state/xvfb.pid"; fi
   ;;
 *) echo "usage: $0 setup|cleanup STATE_DIR" >&2; exit 2 ;;

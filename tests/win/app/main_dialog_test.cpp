@@ -110,7 +110,9 @@ TEST(MainDialog, AddsTheAboutItemAndKeepsTheSpareButtonHidden) {
     wchar_t text[64] = {};
     ::GetMenuStringW(menu, IDM_ABOUTBOX, text, 64, MF_BYCOMMAND);
     EXPECT_EQ(win::ToUtf8(text), "About Setup(&A)...");
-    MENUITEMINFOW separator{sizeof(separator), MIIM_FTYPE};
+    MENUITEMINFOW separator{};
+    separator.cbSize = sizeof(separator);
+    separator.fMask = MIIM_FTYPE;
     ::GetMenuItemInfoW(menu, static_cast<UINT>(items - 2), TRUE, &separator);
     EXPECT_TRUE(separator.fType & MFT_SEPARATOR);
 

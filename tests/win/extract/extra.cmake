@@ -28,9 +28,7 @@ add_test(NAME win_extract_large_entry
 set_tests_properties(win_extract_large_entry PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine TIMEOUT 120)
 
 # The signed sample Setup.exe and the payload it was packed from.
-if(TARGET sample_signed)
-  add_dependencies(${target} sample_signed)
-  target_compile_definitions(${target} PRIVATE
-    SIGNED_SAMPLE="Z:${CMAKE_BINARY_DIR}/sample/signed/Setup.exe"
-    SAMPLE_PAYLOAD="Z:${CMAKE_BINARY_DIR}/sample/payload")
-endif()
+add_dependencies(${target} sample_signed)
+target_compile_definitions(${target} PRIVATE
+  SIGNED_SAMPLE="Z:${CMAKE_BINARY_DIR}/sample/signed/Setup.exe"
+  SAMPLE_PAYLOAD="Z:${CMAKE_BINARY_DIR}/sample/payload")

@@ -21,9 +21,8 @@ class SetupResources : public ::testing::TestWithParam<const char*> {
 protected:
     void SetUp() override {
         path = WindowsPath(GetParam());
-        if (::GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
-            GTEST_SKIP() << path << " has not been built";
-        }
+        ASSERT_NE(::GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES)
+            << path << " is missing: build it first (the release one: cmake --build --preset win32)";
         module.reset(::LoadLibraryExA(path.c_str(), nullptr,
                                       LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
         ASSERT_TRUE(module) << path;
