@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/window_placement_win32.h"
+#include "driver/driver_run_win32.h"
 #include "res/resource.h"
 #include "win/text_win32.h"
 
@@ -14,6 +15,13 @@ DriverProgressDialog::DriverProgressDialog(HWND owner)
 void DriverProgressDialog::SetCallbacks(StepCountCallback stepCount, TickCallback tick) {
     stepCount_ = std::move(stepCount);
     tick_ = std::move(tick);
+}
+
+int DriverProgressDialog::Run(const driver::DriverEnvironment& environment) {
+    CreateWindowPart();
+    driver::RunDriverInstall(*this, environment);
+    DestroyWindowPart();
+    return 1;
 }
 
 bool DriverProgressDialog::CreateWindowPart() {

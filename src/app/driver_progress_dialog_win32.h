@@ -1,6 +1,5 @@
 #pragma once
 // The window with the progress bar shown while the USB drivers are installed.
-// This is its window part; the driver install run builds on it.
 #include <windows.h>
 
 #include <cstdint>
@@ -8,6 +7,7 @@
 #include <string>
 
 #include "app/window_placement.h"
+#include "driver/driver_environment_win32.h"
 #include "win/dialog_win32.h"
 
 namespace app {
@@ -26,6 +26,11 @@ public:
     std::int32_t reserved = 0;  // nothing reads it
 
     void SetCallbacks(StepCountCallback stepCount, TickCallback tick);
+
+    // The driver installation with this window shown; returns 1 in every case.
+    // Without a window (it could not be created) the installation still runs.
+    // A file-layer error passes through, and the destructor removes the window.
+    int Run(const driver::DriverEnvironment& environment = {});
 
     // Creates the window from its template, sets the caption, centres it and
     // paints it; false when the window cannot be created.

@@ -1,6 +1,7 @@
 #include "app/main_dialog_win32.h"
 
 #include "app/main_texts.h"
+#include "driver/driver_command_win32.h"
 #include "res/resource.h"
 #include "win/text_win32.h"
 
@@ -70,8 +71,14 @@ void MainDialog::OnLanguageChanged() {
 
 void MainDialog::OnInstall() { install::RunInstallCommand(*this); }
 
-// The USB-driver command is built on top of this window.
-void MainDialog::OnUsbDriver() {}
+void MainDialog::OnUsbDriver() { driver::RunDriverCommand(*this); }
+
+unsigned MainDialog::GetProgressSteps() const { return static_cast<unsigned>(progressStepCount); }
+
+int MainDialog::ProgressPause() const {
+    driver::SpinProgressPause(static_cast<unsigned>(shortestProgressPause), static_cast<unsigned>(longestProgressPause));
+    return 0;
+}
 
 INT_PTR MainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, bool& handled) {
     switch (message) {

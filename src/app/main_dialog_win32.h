@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "driver/driver_environment_win32.h"
 #include "install/install_command_win32.h"
 #include "win/dialog_win32.h"
 
@@ -26,8 +27,12 @@ public:
     int longestProgressPause = 350;
     int shortestProgressPause = 250;
     int progressStepCount = 22;
+    // The step-count and tick callbacks of the driver progress window.
+    unsigned GetProgressSteps() const;
+    int ProgressPause() const;  // the result means nothing
     // Where installations read from and report to; tests replace the defaults.
     install::InstallEnvironment installEnvironment;
+    driver::DriverEnvironment driverEnvironment;
 
 protected:
     bool OnInitDialog() override;

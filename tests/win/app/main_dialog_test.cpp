@@ -5,27 +5,15 @@
 #include <vector>
 
 #include "res/resource.h"
+#include "support/window_text.h"
 #include "win/text_win32.h"
 
 namespace app {
 namespace {
 
-std::string WindowText(HWND hwnd) {
-    wchar_t text[256] = {};
-    ::GetWindowTextW(hwnd, text, 256);
-    return win::ToUtf8(text);
-}
-
-std::vector<std::string> Rows(HWND list) {
-    std::vector<std::string> rows;
-    auto count = ::SendMessageW(list, CB_GETCOUNT, 0, 0);
-    for (WPARAM i = 0; i < static_cast<WPARAM>(count); ++i) {
-        wchar_t row[256] = {};
-        ::SendMessageW(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(row));
-        rows.push_back(win::ToUtf8(row));
-    }
-    return rows;
-}
+using testing_support::ComboRows;
+using testing_support::WindowText;
+using Rows = std::vector<std::string>;
 
 // The main window created without its modal loop, so a test can look at it.
 class OpenMainDialog : public MainDialog {
@@ -65,11 +53,11 @@ TEST(MainDialog, FillsBothListsAndUsesChineseForCodeOne) {
     OpenMainDialog dialog("BeamDraft", 1);
     ASSERT_NE(dialog.Handle(), nullptr);
     ExpectChinese(dialog);
-    EXPECT_EQ(Rows(dialog.Item(IDC_TYPE_LIST)),
-              (std::vector<std::string>{"BeamDraft", "Plugin For CorelDraw", "Plugin For AutoCAD",
+    EXPECT_EQ(ComboRows(dialog.Item(IDC_TYPE_LIST)),
+              (Rows{"BeamDraft", "Plugin For CorelDraw", "Plugin For AutoCAD",
                                         "Plugin For Illustrator CS"}));
-    EXPECT_EQ(Rows(dialog.Item(IDC_LANGUAGE_LIST)),
-              (std::vector<std::string>{"简体中文", "Traditional Chinese", "English", "Other"}));
+    EXPECT_EQ(ComboRows(dialog.Item(IDC_LANGUAGE_LIST)),
+              (Rows{"简体中文", "Traditional Chinese", "English", "Other"}));
     EXPECT_EQ(dialog.Selected(IDC_TYPE_LIST), 0);
     EXPECT_EQ(dialog.Selected(IDC_LANGUAGE_LIST), 0);
 }
@@ -84,7 +72,7 @@ TEST(MainDialog, OtherCodesUseEnglishAndSelectTheirRow) {
 
 TEST(MainDialog, ShowsTheProductNameAsGivenEvenWhenEmpty) {
     OpenMainDialog dialog("", 3);
-    EXPECT_EQ(Rows(dialog.Item(IDC_TYPE_LIST)).at(0), "");
+    EXPECT_EQ(ComboRows(dialog.Item(IDC_TYPE_LIST)).at(0), "");
     EXPECT_EQ(::SendMessageW(dialog.Item(IDC_TYPE_LIST), CB_GETCOUNT, 0, 0), 4);
 }
 
@@ -98,10 +86,10 @@ TEST(MainDialog, RelabelsOnLanguageChangeWithoutTouchingTheLists) {
     dialog.ChooseLanguage(0);
     ExpectChinese(dialog);
     EXPECT_EQ(dialog.Selected(IDC_TYPE_LIST), 2);
-    EXPECT_EQ(Rows(dialog.Item(IDC_LANGUAGE_LIST)).size(), 4u);
+    EXPECT_EQ(ComboRows(dialog.Item(IDC_LANGUAGE_LIST)).size(), 4u);
 }
 
-TEST(MainDialog, AddsTheAboutItemAndKeepsTheSpareButtonHidden) {
+TEST(MainDialog, AddsTheAboutItemAndKeepsTheSpareDriverButtonHidden) {
     OpenMainDialog dialog("BeamDraft", 1);
     HMENU menu = ::GetSystemMenu(dialog.Handle(), FALSE);
     int items = ::GetMenuItemCount(menu);
@@ -120,6 +108,8 @@ TEST(MainDialog, AddsTheAboutItemAndKeepsTheSpareButtonHidden) {
     ASSERT_NE(spare, nullptr);
     EXPECT_FALSE(::IsWindowVisible(spare));
     EXPECT_FALSE(::IsWindowEnabled(spare));
+    HWND usbDriver = dialog.Item(IDC_USB_DRIVER);
+    EXPECT_TRUE(::IsWindowVisible(usbDriver) && ::IsWindowEnabled(usbDriver)) << "the way to the drivers is this button";
     EXPECT_NE(::SendMessageW(dialog.Handle(), WM_GETICON, ICON_BIG, 0), 0);
     EXPECT_NE(::SendMessageW(dialog.Handle(), WM_QUERYDRAGICON, 0, 0), 0);
 }

@@ -1,0 +1,94 @@
+// The USB-driver buttons of the main window: the progress window's caption by
+// language and its place, and the pacing the main window supplies.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/main_dialog_win32.h"
+#include "app/window_placement_win32.h"
+#include "res/resource.h"
+#include "support/temp_folder.h"
+#include "win/text_win32.h"
+
+namespace {
+
+struct ShownWindow {
+    std::string caption;
+    app::Rect rect;
+};
+
+BOOL CALLBACK CollectOwnedWindow(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<std::pair<HWND, std::vector<ShownWindow>>*>(context);
+    if (::GetWindow(window, GW_OWNER) != search->first || !::IsWindowVisible(window)) return TRUE;
+    wchar_t caption[128] = {};
+    ::GetWindowTextW(window, caption, 128);
+    search->second.push_back({win::ToUtf8(caption), app::ScreenRectOf(window)});
+    return TRUE;
+}
+
+// The windows of this thread that the main window owns, as they stand now.
+std::vector<ShownWindow> OwnedWindows(HWND main) {
+    std::pair<HWND, std::vector<ShownWindow>> search{main, {}};
+    ::EnumThreadWindows(::GetCurrentThreadId(), CollectOwnedWindow, reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
+class DriverCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        main.driverEnvironment.systemFacts.systemFolder = [this] { return std::optional<std::string>(systemFolder); };
+        // No archive: the run stops at its first message, while its window is up.
+        main.driverEnvironment.extractSource.archivePath = scratch / "missing.exe";
+        main.driverEnvironment.showMessage = [this](const std::string& text) {
+            messages.push_back(text);
+            shown = OwnedWindows(main.Handle());
+        };
+        ASSERT_NE(main.CreateModeless(), nullptr);
+        ::SetWindowPos(main.Handle(), nullptr, 101, 77, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    }
+
+    testing_support::TempFolder scratch;
+    const std::string systemFolder = scratch.MakeFolder("system32");
+    app::MainDialog main;
+    std::vector<std::string> messages;
+    std::vector<ShownWindow> shown;
+};
+
+TEST_F(DriverCommand, BothButtonsShowTheCaptionOfTheLanguageCentredOnTheMainWindow) {
+    const app::Point centre = app::CentreOf(app::ScreenRectOf(main.Handle()));
+    const char* const captions[] = {"安装驱动...", "Installing the driver...", "Installing the driver...",
+                                    "Installing the driver..."};
+    for (const int button : {IDC_USB_DRIVER, IDC_DRIVER_HIDDEN}) {
+        for (int row = 0; row < 4; ++row) {
+            SCOPED_TRACE("button " + std::to_string(button) + ", language row " + std::to_string(row));
+            messages.clear();
+            shown.clear();
+            ::SendMessageW(main.Item(IDC_LANGUAGE_LIST), CB_SETCURSEL, static_cast<WPARAM>(row), 0);
+            ::SendMessageW(main.Handle(), WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                           reinterpret_cast<LPARAM>(main.Item(button)));
+            EXPECT_EQ(messages, std::vector<std::string>{"error!"});
+            ASSERT_EQ(shown.size(), 1u);
+            EXPECT_EQ(shown[0].caption, captions[row]);
+            const app::Rect& rect = shown[0].rect;
+            EXPECT_EQ(rect.left, centre.x - (rect.right - rect.left) / 2);
+            EXPECT_EQ(rect.top, centre.y - (rect.bottom - rect.top) / 2);
+            EXPECT_TRUE(OwnedWindows(main.Handle()).empty());  // gone with its command
+        }
+    }
+}
+
+TEST_F(DriverCommand, TheMainWindowPacesTwentyTwoStepsWithPausesOf250To350Ms) {
+    EXPECT_EQ(main.GetProgressSteps(), 22u);
+    for (int pause = 0; pause < 4; ++pause) {
+        const DWORD start = ::GetTickCount();
+        main.ProgressPause();
+        const DWORD took = ::GetTickCount() - start;
+        EXPECT_GE(took, 250u) << pause;
+        EXPECT_LE(took, 350u + 150u) << pause;  // slack for a busy machine
+    }
+}
+
+}  // namespace
