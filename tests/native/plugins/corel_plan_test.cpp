@@ -34,7 +34,23 @@ const install::Step* FirstOf(const install::Plan& plan, install::StepKind kind) 
     return it == steps.end() ? nullptr : &*it;
 }
 
-const std::vector<std::string> kPlacementAfterMacroFolder = {
+std::vector<std::string> Joined(std::initializer_list<std::vector<std::string>> pieces) {
+    std::vector<std::string> all;
+    for (const std::vector<std::string>& piece : pieces) all.insert(all.end(), piece.begin(), piece.end());
+    return all;
+}
+
+// The version macros go from the program folder twice: before and after the folder copy.
+const std::vector<std::string> kProgramMacroDeletions = {
+    "delete file C:\\CD\\Programs64\\VRXCorel11.gms",
+    "delete file C:\\CD\\Programs64\\VRXCorel12.gms",
+    "delete file C:\\CD\\Programs64\\VRXCorelEx.gms",
+    "delete file C:\\CD\\Programs64\\VRXCorelX5.gms",
+    "delete file C:\\CD\\Programs64\\VRXCorelX34.gms",
+    "delete file C:\\CD\\Programs64\\VRXCorelEx64.gms",
+};
+
+const std::vector<std::string> kPlacementAfterMacroFolder = Joined({{
     "empty folder C:\\CD\\Programs64\\VRXCad\\",
     "remove folder C:\\CD\\Programs64\\VRXCad\\",
     "delete file C:\\CD\\Draw\\GMS\\VRXCorel11.gms",
@@ -43,23 +59,13 @@ const std::vector<std::string> kPlacementAfterMacroFolder = {
     "delete file C:\\CD\\Draw\\GMS\\VRXCorelEx64.gms",
     "delete file C:\\CD\\Draw\\GMS\\VRXCorelX5.gms",
     "delete file C:\\CD\\Draw\\GMS\\VRXCorelX34.gms",
-    "delete file C:\\CD\\Draw\\GMS\\VRXCorel.gms",
-    "delete file C:\\CD\\Programs64\\VRXCorel11.gms",
-    "delete file C:\\CD\\Programs64\\VRXCorel12.gms",
-    "delete file C:\\CD\\Programs64\\VRXCorelEx.gms",
-    "delete file C:\\CD\\Programs64\\VRXCorelX5.gms",
-    "delete file C:\\CD\\Programs64\\VRXCorelX34.gms",
-    "delete file C:\\CD\\Programs64\\VRXCorelEx64.gms",
+    "delete file C:\\CD\\Draw\\GMS\\VRXCorel.gms"},
+    kProgramMacroDeletions, {
     "copy files C:\\CD\\Programs64\\VRXCorel\\ -> C:\\CD\\Programs64\\",
     "copy file C:\\CD\\Programs64\\VRXCorel\\VRXCorelEx64.gms -> C:\\CD\\Draw\\GMS\\VRXCorel.gms",
     "empty folder C:\\CD\\Programs64\\VRXCorel\\",
-    "remove folder C:\\CD\\Programs64\\VRXCorel\\",
-    "delete file C:\\CD\\Programs64\\VRXCorel11.gms",
-    "delete file C:\\CD\\Programs64\\VRXCorel12.gms",
-    "delete file C:\\CD\\Programs64\\VRXCorelEx.gms",
-    "delete file C:\\CD\\Programs64\\VRXCorelX5.gms",
-    "delete file C:\\CD\\Programs64\\VRXCorelX34.gms",
-    "delete file C:\\CD\\Programs64\\VRXCorelEx64.gms",
+    "remove folder C:\\CD\\Programs64\\VRXCorel\\"},
+    kProgramMacroDeletions, {
     "create folder C:\\CD\\Programs64\\VRXLanguage\\",
     "create folder C:\\CD\\Programs64\\VRXRes\\",
     "create folder C:\\CD\\Programs64\\VRXCfg\\",
@@ -67,20 +73,14 @@ const std::vector<std::string> kPlacementAfterMacroFolder = {
     "copy files E:\\Dist\\VRXLanguage\\ -> C:\\CD\\Programs64\\VRXLanguage\\",
     "copy files E:\\Dist\\VRXRes\\ -> C:\\CD\\Programs64\\VRXRes\\",
     "write [BaseCfg] Language=3 in C:\\CD\\Programs64\\VRXCfg\\SoftCfg.ini",
-    "set result",
-};
-
-std::vector<std::string> Joined(std::vector<std::string> head, const std::vector<std::string>& tail) {
-    head.insert(head.end(), tail.begin(), tail.end());
-    return head;
-}
+    "set result"}});
 
 TEST(CorelPlan, ManualModeMakesDrawThenExtractsThenMakesTheMacroFolder) {
-    const std::vector<std::string> expected = Joined(
-        {"create folder C:\\CD\\Draw\\",
-         "extract product into C:\\CD\\Programs64\\ else say Please Close CorelDraw, and try to Install!",
-         "create folder C:\\CD\\Draw\\GMS\\"},
-        kPlacementAfterMacroFolder);
+    const std::vector<std::string> expected =
+        Joined({{"create folder C:\\CD\\Draw\\",
+                 "extract product into C:\\CD\\Programs64\\ else say Please Close CorelDraw, and try to Install!",
+                 "create folder C:\\CD\\Draw\\GMS\\"},
+                kPlacementAfterMacroFolder});
     EXPECT_EQ(Lines(PlanCorelInstall(Inputs(6, 0, "C:\\CD"), FolderExists())), expected);
     EXPECT_EQ(Lines(PlanCorelInstall(Inputs(6, 0, "C:\\CD\\"), FolderExists())), expected);
 }
