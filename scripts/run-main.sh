@@ -40,11 +40,11 @@ answers=$(build/win64/wine-run.sh build/win64/tests/e2e/guidriver.exe \
   "start $setup_exe" \
   "wait-window 欢迎使用 120" \
   "screenshot $pictures\\main-window.bmp" \
-  "click 1002" \
+  "click IDC_INSTALL" \
   "wait-window 选择安装目录 60" \
-  "type 1006 $install_path" \
+  "type IDC_INSTALL_PATH $install_path" \
   "screenshot $pictures\\install-path.bmp" \
-  "click 1" \
+  "click IDOK" \
   "wait-message-box 300" \
   "message-text" \
   "press-ok" \

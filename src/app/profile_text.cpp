@@ -8,23 +8,20 @@ namespace {
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 // Position of the first '=' that is a character of its own, or npos.
-size_t FindEquals(const char* line, LeadByteTest isLeadByte) {
-    for (size_t i = 0; line[i] != '\0'; ++i) {
+size_t FindEquals(std::string_view line, LeadByteTest isLeadByte) {
+    for (size_t i = 0; i < line.size(); i = text::NextCharacter(line, i, isLeadByte))
         if (line[i] == '=') return i;
-        if (isLeadByte(static_cast<unsigned char>(line[i])) && line[i + 1] != '\0') ++i;
-    }
     return std::string::npos;
 }
 
-// The longest prefix of text of at most limit bytes that ends on a character boundary.
-size_t WholeCharacters(const std::string& text, size_t limit, LeadByteTest isLeadByte) {
-    size_t i = 0;
-    while (i < text.size()) {
-        size_t width = isLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
-        if (i + width > limit) break;
-        i += width;
+// The longest prefix of name of at most limit bytes that ends on a character boundary.
+size_t WholeCharacters(const std::string& name, size_t limit, LeadByteTest isLeadByte) {
+    size_t end = 0;
+    for (size_t next = 0; end < name.size(); end = next) {
+        next = text::NextCharacter(name, end, isLeadByte);
+        if (next > limit) break;
     }
-    return i;
+    return end;
 }
 
 }  // namespace

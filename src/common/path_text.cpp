@@ -4,13 +4,9 @@ namespace text {
 
 size_t LastBackslash(const std::string& path, LeadByteTest isLeadByte) {
     size_t last = std::string::npos;
-    for (size_t i = 0; i < path.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(path[i]);
-        if (isLeadByte(byte) && i + 1 < path.size()) {
-            ++i;  // the trail byte belongs to this character
-        } else if (byte == '\\') {
-            last = i;
-        }
+    for (size_t i = 0, next = 0; i < path.size(); i = next) {
+        next = NextCharacter(path, i, isLeadByte);
+        if (next == i + 1 && path[i] == '\\') last = i;
     }
     return last;
 }

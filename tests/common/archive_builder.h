@@ -1,9 +1,12 @@
 #pragma once
-// Archives put together byte by byte as the layout says, for tests, seeds and
-// hand-made installers: "[stub][entries][offset table][N]". Portable, header only.
+// The one way tests put installers together, for the native, Windows and fuzz
+// tests alike: archives byte by byte as the layout says, "[stub][entries]
+// [offset table][N]", well-formed or deliberately broken, and the PE head a
+// signing tool extends. Portable, header only.
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,7 +30,13 @@ inline void PutLe16(Bytes& bytes, size_t position, uint16_t value) {
     bytes[position + 1] = static_cast<unsigned char>(value >> 8);
 }
 
-// A name header: the name (cut at 400 bytes), then zeros.
+inline uint32_t Le32(const Bytes& bytes, size_t position) {
+    return uint32_t{bytes[position]} | uint32_t{bytes[position + 1]} << 8 | uint32_t{bytes[position + 2]} << 16 |
+           uint32_t{bytes[position + 3]} << 24;
+}
+
+// A name header: the name's first 400 bytes, then zeros. A name of 400 bytes
+// or more fills the header and leaves no NUL in it.
 inline Bytes Header(const std::string& name) {
     Bytes header(kHeaderBytes, 0);
     std::memcpy(header.data(), name.data(), std::min(name.size(), header.size()));
@@ -35,6 +44,7 @@ inline Bytes Header(const std::string& name) {
 }
 
 // Entries may carry any header bytes, so broken archives can be made too.
+// Offsets are absolute: they count the stub.
 class ArchiveBuilder {
 public:
     explicit ArchiveBuilder(size_t stubSize = 64) : bytes_(stubSize, 0xCC) {}
@@ -65,10 +75,66 @@ public:
         AppendLe32(bytes, static_cast<uint32_t>(offsets.size()));
         return bytes;
     }
+    // As the Windows tests write files.
+    std::string BuildText() const {
+        const Bytes bytes = Build();
+        return std::string(bytes.begin(), bytes.end());
+    }
 
 private:
     Bytes bytes_;
     std::vector<uint32_t> offsets_;
 };
+
+// File contents that differ from seed to seed: Bytes, or std::string for the
+// Windows tests.
+template <typename Contents = Bytes>
+Contents RandomBytes(size_t size, unsigned seed) {
+    std::mt19937 generator(seed);
+    Contents bytes(size, 0);
+    for (auto& byte : bytes) byte = static_cast<typename Contents::value_type>(generator());
+    return bytes;
+}
+
+// ---- the PE head in front of a signed installer's archive ----
+
+constexpr uint16_t kPe32 = 0x10b;
+constexpr uint16_t kPe32Plus = 0x20b;
+constexpr size_t kPeHeader = 0x80;  // where the DOS header points
+constexpr size_t kOptionalHeader = kPeHeader + 24;
+
+inline size_t DataDirectories(uint16_t magic) { return kOptionalHeader + (magic == kPe32Plus ? 112 : 96); }
+inline size_t CertificateEntry(uint16_t magic) { return DataDirectories(magic) + 4 * 8; }
+
+// The 1024-byte head of a PE file with 16 data directories whose
+// certificate-table entry says (start, size): what the archive reader looks
+// at, and enough for osslsigncode to sign.
+inline Bytes PeHead(uint16_t magic = kPe32, uint32_t certificateStart = 0, uint32_t certificateSize = 0) {
+    Bytes head(1024, 0);
+    head[0] = 'M';
+    head[1] = 'Z';
+    PutLe32(head, 0x3C, kPeHeader);
+    std::memcpy(head.data() + kPeHeader, "PE\0\0", 4);
+    PutLe16(head, kPeHeader + 4, magic == kPe32Plus ? 0x8664 : 0x14c);  // machine
+    PutLe16(head, kPeHeader + 20, static_cast<uint16_t>(DataDirectories(magic) + 16 * 8 - kOptionalHeader));
+    PutLe16(head, kOptionalHeader, magic);
+    PutLe32(head, kOptionalHeader + 60, static_cast<uint32_t>(head.size()));  // size of the headers
+    PutLe32(head, DataDirectories(magic) - 4, 16);                              // number of directories
+    PutLe32(head, CertificateEntry(magic), certificateStart);
+    PutLe32(head, CertificateEntry(magic) + 4, certificateSize);
+    return head;
+}
+
+// What a signing tool does to an installer that starts with PeHead(magic):
+// appends a certificate table right after its last byte and points the head's
+// entry at it. (A tool pads first to a multiple of 8, which the packer's
+// installers already are.)
+inline Bytes Signed(Bytes installer, size_t certificateSize, uint16_t magic = kPe32) {
+    const auto start = static_cast<uint32_t>(installer.size());
+    installer.resize(installer.size() + certificateSize, 0x30);
+    PutLe32(installer, CertificateEntry(magic), start);
+    PutLe32(installer, CertificateEntry(magic) + 4, static_cast<uint32_t>(certificateSize));
+    return installer;
+}
 
 }  // namespace test_archive

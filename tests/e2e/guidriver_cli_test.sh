@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # guidriver_cli_test.sh WINE_RUN GUIDRIVER SETUP_EXE WORK_DIR
-# Drives Setup.exe with a guidriver script, as later scenarios written in
-# shell do, and checks the answer lines, the stop at the first failure and
-# the exit codes.
+# Drives Setup.exe with a guidriver script, as scenarios written in shell do
+# (ids by their res/resource.h names), and checks the answer lines, the stop
+# at the first failure and the exit codes.
 set -euo pipefail
 run=$1 driver=$2 setup=$3 work=$4/e2e_guidriver_cli
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
@@ -15,20 +15,20 @@ cat >"$work/script.txt" <<SCRIPT
 # Setup in English, then relabelled by the Language list
 start "$(winpath "$work")\\Setup.exe"
 wait-window "Welcome to use" 60
-text 1016
-items 1001
-selected 1001
-items 1000
-visible 1008
-enabled 1008
-select 1001 0
+text IDC_LANGUAGE_LABEL
+items IDC_LANGUAGE_LIST
+selected IDC_LANGUAGE_LIST
+items IDC_TYPE_LIST
+visible IDC_DRIVER_HIDDEN
+enabled IDC_DRIVER_HIDDEN
+select IDC_LANGUAGE_LIST 0
 caption
-text 1017
-select-text 1001 Other
-text 1002
-syscommand 16
+text IDC_USB_DRIVER
+select-text IDC_LANGUAGE_LIST Other
+text IDC_INSTALL
+syscommand IDM_ABOUTBOX
 wait-window "关于 ZnSetup" 30
-text 1
+text IDOK
 press-ok
 wait-closed 30
 wait-window "Welcome to use" 10

@@ -4,6 +4,7 @@
 
 #include "guidriver/find.h"
 #include "guidriver/screenshot.h"
+#include "res/resource.h"
 
 namespace guidriver {
 
@@ -39,6 +40,25 @@ int Number(const std::string& word) {
     }
     if (used != word.size()) throw DriverError("not a number: " + word);
     return value;
+}
+
+// An id as a number, or by its name in Setup's res/resource.h (or the
+// system's), so that a shell scenario says "click IDC_INSTALL" and cannot
+// drift from the program.
+int IdArgument(const std::string& word) {
+#define NAMED_ID(name) {#name, name}
+    static const std::map<std::string, int> named = {
+        NAMED_ID(IDOK),              NAMED_ID(IDCANCEL),            NAMED_ID(SC_CLOSE),
+        NAMED_ID(IDM_ABOUTBOX),      NAMED_ID(IDC_TYPE_LIST),       NAMED_ID(IDC_LANGUAGE_LIST),
+        NAMED_ID(IDC_INSTALL),       NAMED_ID(IDC_INSTALL_PATH),    NAMED_ID(IDC_BROWSE),
+        NAMED_ID(IDC_DRIVER_HIDDEN), NAMED_ID(IDC_DRIVER_PROGRESS), NAMED_ID(IDC_AUTO_INSTALL),
+        NAMED_ID(IDC_VERSION_LIST),  NAMED_ID(IDC_VERSION_LABEL),   NAMED_ID(IDC_PATH_LABEL),
+        NAMED_ID(IDC_TYPE_LABEL),    NAMED_ID(IDC_LANGUAGE_LABEL),  NAMED_ID(IDC_USB_DRIVER),
+        NAMED_ID(IDC_PATH_EXAMPLE),
+    };
+#undef NAMED_ID
+    const auto found = named.find(word);
+    return found != named.end() ? found->second : Number(word);
 }
 
 Duration TimeoutArgument(const std::vector<std::string>& words, size_t index) {
@@ -107,7 +127,7 @@ const Window& Script::Current() const {
 }
 
 Window Script::CurrentControl(const Words& words, size_t index) const {
-    return Current().Control(Number(words.at(index)));
+    return Current().Control(IdArgument(words.at(index)));
 }
 
 StartedProcess& Script::Process() {
@@ -259,7 +279,7 @@ std::string Script::PressKey(const Words& words) {
 
 std::string Script::SystemCommand(const Words& words) {
     RequireWords(words, 2, 2, "syscommand ID");
-    Current().SystemCommand(static_cast<UINT>(Number(words[1])));
+    Current().SystemCommand(static_cast<UINT>(IdArgument(words[1])));
     return {};
 }
 

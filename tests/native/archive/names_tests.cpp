@@ -1,7 +1,7 @@
 // Entry names: separators, the names a reader refuses, and where each mode writes.
 #include <gtest/gtest.h>
 
-#include "archive_bytes.h"
+#include "walk_fixture.h"
 
 namespace {
 

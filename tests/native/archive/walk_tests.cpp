@@ -1,7 +1,7 @@
 // The reader's walk over count, offset table and entries.
 #include <gtest/gtest.h>
 
-#include "archive_bytes.h"
+#include "walk_fixture.h"
 
 namespace {
 
@@ -9,8 +9,7 @@ using namespace archive_test;
 using payload::WalkStatus;
 
 size_t TablePosition(const Bytes& bytes) {
-    const size_t count = bytes[bytes.size() - 4] | bytes[bytes.size() - 3] << 8;
-    return bytes.size() - 4 - 4 * count;
+    return bytes.size() - 4 - 4 * size_t{Le32(bytes, bytes.size() - 4)};
 }
 
 void SetOffset(Bytes& bytes, size_t index, uint32_t value) { PutLe32(bytes, TablePosition(bytes) + 4 * index, value); }

@@ -6,17 +6,17 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "command_line.h"
+#include "common/archive_builder.h"
 
 namespace packer_test {
 
 namespace fs = std::filesystem;
-using Bytes = std::vector<unsigned char>;
+using test_archive::Bytes;
 
 struct RunResult {
     int code = -1;
@@ -46,17 +46,8 @@ inline void WriteAll(const fs::path& path, const Bytes& bytes) {
 
 inline Bytes Text(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
-inline Bytes RandomBytes(size_t size, unsigned seed) {
-    std::mt19937 generator(seed);
-    Bytes bytes(size);
-    for (auto& byte : bytes) byte = static_cast<unsigned char>(generator());
-    return bytes;
-}
-
-inline uint32_t Le32(const Bytes& bytes, size_t position) {
-    return uint32_t{bytes[position]} | uint32_t{bytes[position + 1]} << 8 | uint32_t{bytes[position + 2]} << 16 |
-           uint32_t{bytes[position + 3]} << 24;
-}
+using test_archive::Le32;
+using test_archive::RandomBytes;
 
 // A scratch folder per test, removed afterwards.
 class PackerTest : public ::testing::Test {

@@ -2,9 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cstring>
 
-#include "common/archive_builder.h"
 #include "packer_fixture.h"
 
 namespace {
@@ -150,40 +148,12 @@ TEST_F(RoundTrip, ExtractConvertsNamesFromTheCodePage) {
     EXPECT_EQ(ReadAll(Out() / "VRXLanguage" / joukai / "x.ini"), Text("jk"));
 }
 
-// The head of a 32-bit PE file whose certificate table entry is at kCertificateEntry.
-constexpr size_t kCertificateEntry = 0x80 + 24 + 96 + 4 * 8;
-
-Bytes PeStub() {
-    Bytes head(1024, 0);
-    head[0] = 'M';
-    head[1] = 'Z';
-    head[0x3C] = 0x80;
-    std::memcpy(head.data() + 0x80, "PE\0\0", 4);
-    head[0x80 + 4] = 0x4c;        // machine i386
-    head[0x80 + 5] = 0x01;
-    head[0x80 + 20] = 224;        // size of the optional header
-    head[0x80 + 24] = 0x0b;       // PE32 magic 0x10b
-    head[0x80 + 25] = 0x01;
-    head[0x80 + 24 + 60] = 0x00;  // size of the headers: 1024
-    head[0x80 + 24 + 61] = 0x04;
-    head[0x80 + 24 + 92] = 16;    // data directories
-    return head;
-}
-
 TEST_F(RoundTrip, ReadsInstallersThatASigningToolExtended) {
-    WriteAll(Stub(), PeStub());
+    WriteAll(Stub(), test_archive::PeHead());
     AddFile("VRXPrograms/a.dll", RandomBytes(5000, 8));
     AddFile("VRXPrograms/b.dll", "b");
     ASSERT_EQ(Build().code, 0);
-    Bytes file = ReadAll(Installer());
-    const auto start = static_cast<uint32_t>(file.size());  // already a multiple of 8: no padding
-    const uint32_t size = 1560;
-    file.resize(file.size() + size, 0x30);
-    for (int i = 0; i < 4; ++i) {
-        file[kCertificateEntry + i] = static_cast<unsigned char>(start >> (8 * i));
-        file[kCertificateEntry + 4 + i] = static_cast<unsigned char>(size >> (8 * i));
-    }
-    WriteAll(Installer(), file);
+    WriteAll(Installer(), test_archive::Signed(ReadAll(Installer()), 1560));
 
     EXPECT_EQ(RunPacker({"list", Installer().string()}).out, "0\tVRXPrograms\ta.dll\t5000\n1\tVRXPrograms\tb.dll\t1\n");
     // The stub in the installer now differs from the stub file; the payload does not.
@@ -196,7 +166,7 @@ bool HaveProgram(const std::string& name) { return std::system(("command -v " + 
 
 TEST_F(RoundTrip, ReadsAnInstallerSignedByOsslsigncode) {
     if (!HaveProgram("osslsigncode") || !HaveProgram("openssl")) GTEST_SKIP() << "osslsigncode or openssl missing";
-    WriteAll(Stub(), PeStub());
+    WriteAll(Stub(), test_archive::PeHead());
     AddFile("VRXPrograms/a.dll", RandomBytes(5000, 9));
     ASSERT_EQ(Build().code, 0);
     const std::string key = (Root() / "key.pem").string(), cert = (Root() / "cert.pem").string();

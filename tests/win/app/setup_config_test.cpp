@@ -8,44 +8,44 @@
 namespace app {
 namespace {
 
-struct Loaded {
-    std::string productName = "BeamDraft";
-    int languageCode = 0;
-};
-
+// Start-up reads SetupCfg.ini into a fresh SetupConfig; so do these tests.
 class LoadSetupConfigTest : public ::testing::Test {
 protected:
-    Loaded Load(const std::string& content) {
+    SetupConfig Load(const std::string& content) {
         testing_support::WriteBytes(path, content);
-        Loaded loaded;
-        LoadSetupConfig(path, loaded.productName, loaded.languageCode);
-        return loaded;
+        return LoadFile();
+    }
+    SetupConfig LoadFile() const {
+        SetupConfig config;
+        LoadSetupConfig(path, config.productName, config.languageCode);
+        return config;
     }
     testing_support::TempFolder folder;
     std::string path = folder / "SetupCfg.ini";
 };
 
-TEST_F(LoadSetupConfigTest, MissingFileKeepsTheDefaults) {
-    Loaded loaded;
-    LoadSetupConfig(folder / "SetupCfg.ini", loaded.productName, loaded.languageCode);
-    EXPECT_EQ(loaded.productName, "BeamDraft");
-    EXPECT_EQ(ClampLanguageCode(loaded.languageCode), 1);
+TEST_F(LoadSetupConfigTest, MissingOrEmptyFileGivesBeamDraftInChinese) {
+    for (const SetupConfig& config : {LoadFile(), Load("")}) {
+        EXPECT_EQ(config.productName, "BeamDraft");
+        EXPECT_EQ(ClampLanguageCode(config.languageCode), kSimplifiedChinese);
+    }
 }
 
 TEST_F(LoadSetupConfigTest, ReadsBothKeysInAnyOrder) {
-    Loaded a = Load("[SetupCfg]\r\nLanguage=3\r\nSoftVer=LaserPro 2\r\n");
+    SetupConfig a = Load("[SetupCfg]\r\nLanguage=3\r\nSoftVer=LaserPro 2\r\n");
     EXPECT_EQ(a.productName, "LaserPro 2");
     EXPECT_EQ(a.languageCode, 3);
-    Loaded b = Load("[SetupCfg]\r\nSoftVer=LaserPro 2\r\nLanguage=3\r\n");
+    SetupConfig b = Load("[SetupCfg]\r\nSoftVer=LaserPro 2\r\nLanguage=3\r\n");
     EXPECT_EQ(b.productName, "LaserPro 2");
     EXPECT_EQ(b.languageCode, 3);
 }
 
 TEST_F(LoadSetupConfigTest, MatchesKeyNamesExactlyAfterTrimming) {
-    Loaded lower = Load("[SetupCfg]\r\nlanguage=3\r\nsoftver=Other\r\n");
+    SetupConfig lower = Load("[SetupCfg]\r\nlanguage=3\r\nsoftver=Other\r\n");
     EXPECT_EQ(lower.languageCode, 0);
     EXPECT_EQ(lower.productName, "BeamDraft");
-    Loaded padded = Load("[SetupCfg]\r\n  Language\t=2\r\n");
+    SetupConfig padded = Load("[SetupCfg]\r\n  SoftVer =  LaserPro  \r\n\tLanguage = 2\r\n");
+    EXPECT_EQ(padded.productName, "LaserPro");
     EXPECT_EQ(padded.languageCode, 2);
 }
 
@@ -58,7 +58,7 @@ TEST_F(LoadSetupConfigTest, ConvertsTheLanguageLikeAtoi) {
 
 TEST_F(LoadSetupConfigTest, EmptyProductNameIsKeptAndOtherSectionsIgnored) {
     EXPECT_EQ(Load("[SetupCfg]\r\nSoftVer=\r\n").productName, "");
-    Loaded other = Load("[Other]\r\nSoftVer=Elsewhere\r\nLanguage=3\r\n[SetupCfg]\r\nUnrelated=1\r\n");
+    SetupConfig other = Load("[Other]\r\nSoftVer=Elsewhere\r\nLanguage=3\r\n[SetupCfg]\r\nUnrelated=1\r\n");
     EXPECT_EQ(other.productName, "BeamDraft");
     EXPECT_EQ(other.languageCode, 0);
 }

@@ -5,18 +5,14 @@
 #include "app/window_placement_win32.h"
 #include "busy/owner_window.h"
 #include "res/resource.h"
+#include "support/window_text.h"
 #include "win/file_win32.h"
-#include "win/text_win32.h"
 #include "win/unique_resource_win32.h"
 
 namespace app {
 namespace {
 
-std::string Caption(HWND hwnd) {
-    wchar_t text[256] = {};
-    ::GetWindowTextW(hwnd, text, 256);
-    return win::ToUtf8(text);
-}
+using testing_support::WindowText;
 
 // What the task saw of the busy window while it ran.
 struct Seen {
@@ -40,7 +36,7 @@ void Watch(BusyDialog& dialog, Seen& seen) {
         seen.visible = ::IsWindowVisible(seen.window) != FALSE;
         seen.paintPending = ::GetUpdateRect(seen.window, nullptr, FALSE) != FALSE;
         seen.titleBar = (::GetWindowLongW(seen.window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
-        seen.caption = Caption(seen.window);
+        seen.caption = WindowText(seen.window);
         seen.rect = ScreenRectOf(seen.window);
     });
 }

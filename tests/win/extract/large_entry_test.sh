@@ -1,26 +1,26 @@
 #!/usr/bin/env bash
-# large_entry_test.sh WINE_RUN EXTRACT_CROWDED
+# large_entry_test.sh WINE_RUN EXTRACT_CROWDED [SETUPPACK]
 # A 64 MiB entry, extracted by a process whose address space holds no free
 # block of that size (extract_crowded fills it, and checks that a buffer of
 # the entry's size cannot be had): the copy must still succeed, byte for byte.
+# The archive is packed by SETUPPACK, by default the native packer of the
+# build that WINE_RUN belongs to (cmake/NativePacker.cmake).
 set -euo pipefail
 export LC_ALL=C
 wine_run=$1 exe=$2
+packer=${3:-$(dirname "$wine_run")/native-packer/tools/setuppack/setuppack}
 work=$(mktemp -d /tmp/extract_large.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 chmod 777 "$work"
 mkdir -m 777 "$work/root"
+mkdir "$work/payload"
 
-u32() {
-  local v=$1
-  printf "\\x$(printf %02x $((v & 255)))\\x$(printf %02x $((v >> 8 & 255)))"
-  printf "\\x$(printf %02x $((v >> 16 & 255)))\\x$(printf %02x $((v >> 24 & 255)))"
-}
-
-# One entry of random bytes that ends in a part of a copy buffer piece.
+# One entry of random bytes that ends in a part of a copy buffer piece, packed
+# behind an empty stub.
 size=$((64 * 1024 * 1024 + 7))
-head -c "$size" /dev/urandom >"$work/data"
-{ printf '%s' 'big.bin'; head -c 393 /dev/zero; cat "$work/data"; u32 0; u32 $((400 + size)); u32 2; } >"$work/archive.bin"
+head -c "$size" /dev/urandom >"$work/payload/big.bin"
+: >"$work/stub"
+"$packer" build --stub "$work/stub" --payload "$work/payload" --out "$work/archive.bin" >/dev/null
 chmod 644 "$work/archive.bin"
 
 # Wine reserves its low address space before the cap applies, so the cap
@@ -31,7 +31,7 @@ if [ "$status" -ne 0 ]; then
   echo "expected exit code 0 (extracted), got $status" >&2
   exit 1
 fi
-if ! cmp "$work/data" "$work/root/big.bin"; then
+if ! cmp "$work/payload/big.bin" "$work/root/big.bin"; then
   echo "the extracted file differs from the entry" >&2
   exit 1
 fi

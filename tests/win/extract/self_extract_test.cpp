@@ -1,5 +1,5 @@
 // The production default: a program that extracts the archive appended to its
-// own executable, plain and after Authenticode signing.
+// own executable. (Signed installers: signed_sample_test.cpp.)
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "extract/archive_bytes.h"
+#include "common/archive_builder.h"
 #include "support/temp_folder.h"
 #include "win/unique_resource_win32.h"
 
@@ -51,43 +51,26 @@ protected:
 TEST_F(SelfExtractTest, ExtractsTheArchiveAppendedToItsOwnFile) {
     const auto image = ReadBytes(testing_support::OwnFolder() + "extract_self.exe");
     ASSERT_TRUE(image.has_value());
-    const std::vector<extract_test::Item> items = {
-        extract_test::EntryOf("VRXDriver\\usb.inf", extract_test::PatternBytes(700, 1)),
-        extract_test::EntryOf("VRXPrograms\\BeamDraft.exe", extract_test::PatternBytes(600000, 2)),
-        extract_test::EntryOf("LXDriver\\ser.sys", extract_test::PatternBytes(300, 3)),
+    const std::vector<std::pair<std::string, std::string>> items = {
+        {"VRXDriver\\usb.inf", test_archive::RandomBytes<std::string>(700, 1)},
+        {"VRXPrograms\\BeamDraft.exe", test_archive::RandomBytes<std::string>(600000, 2)},
+        {"LXDriver\\ser.sys", test_archive::RandomBytes<std::string>(300, 3)},
     };
     const std::string setup = scratch.Path() + "Setup.exe";
-    testing_support::WriteBytes(setup, *image + extract_test::ArchiveOf(items, static_cast<uint32_t>(image->size())));
+    const test_archive::Bytes stub(image->begin(), image->end());
+    testing_support::WriteBytes(setup, test_archive::ArchiveBuilder::AfterStub(stub).AddAll(items).BuildText());
 
     ASSERT_EQ(RunProgram(setup, {"product", root}), 0u);
     EXPECT_EQ(FilesBelow(root), (std::vector<std::string>{"VRXDRIVER\\USB.INF", "VRXPROGRAMS\\BEAMDRAFT.EXE"}));
-    EXPECT_TRUE(ReadBytes(root + "VRXPrograms\\BeamDraft.exe") == items[1].data);
+    EXPECT_TRUE(ReadBytes(root + "VRXPrograms\\BeamDraft.exe") == items[1].second);
 
     const std::string driverRoot = scratch.MakeFolder("system32");
     ASSERT_EQ(RunProgram(setup, {"driver", driverRoot}), 0u);
     EXPECT_EQ(FilesBelow(driverRoot), (std::vector<std::string>{"LXDRIVER\\SER.SYS", "VRXDRIVER\\USB.INF"}));
-    EXPECT_TRUE(ReadBytes(driverRoot + "LXDriver\\ser.sys") == items[2].data);
+    EXPECT_TRUE(ReadBytes(driverRoot + "LXDriver\\ser.sys") == items[2].second);
 
     EXPECT_EQ(RunProgram(testing_support::OwnFolder() + "extract_self.exe", {"product", scratch.MakeFolder("bare")}), 1u)
         << "a program without an archive";
-}
-
-// Made at build time: an installer whose length is a multiple of 8, signed
-// with a throwaway certificate, and the files its archive holds.
-TEST_F(SelfExtractTest, SignedInstallerStillExtractsEveryEntry) {
-    const std::string signedDir = testing_support::OwnFolder() + "extract_signed\\";
-    const std::string installer = signedDir + "Setup_signed.exe";
-    const auto signedBytes = ReadBytes(installer);
-    const auto unsignedBytes = ReadBytes(signedDir + "Setup_unsigned.exe");
-    ASSERT_TRUE(signedBytes && unsignedBytes) << "build the extract_signed_installer target";
-    ASSERT_GT(signedBytes->size(), unsignedBytes->size()) << "the signature follows the archive";
-
-    ASSERT_EQ(RunProgram(installer, {"product", root}), 0u);
-    const auto expected = FilesBelow(signedDir + "files\\");
-    ASSERT_FALSE(expected.empty());
-    EXPECT_EQ(FilesBelow(root), expected);
-    for (const std::string& file : expected)
-        EXPECT_TRUE(ReadBytes(root + file) == ReadBytes(signedDir + "files\\" + file)) << file;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
-// Archives in memory for the tests (common/archive_builder.h), and a reader over them that fails loudly on any read outside the file.
+// The walk over archives held in memory (made with common/archive_builder.h),
+// through a reader that fails loudly on any read outside the file.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -13,12 +14,7 @@
 
 namespace archive_test {
 
-using test_archive::AppendLe32;
-using test_archive::ArchiveBuilder;
-using test_archive::Bytes;
-using test_archive::Header;
-using test_archive::PutLe16;
-using test_archive::PutLe32;
+using namespace test_archive;
 
 class MemoryReader {
 public:
