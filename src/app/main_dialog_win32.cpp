@@ -64,10 +64,11 @@ void MainDialog::FillLanguageList() {
     ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(languageCode_ - 1), 0);
 }
 
-void MainDialog::OnLanguageChanged() {
-    auto row = ::SendMessageW(Item(IDC_LANGUAGE_LIST), CB_GETCURSEL, 0, 0);
-    ApplyTexts(IsChineseLanguageIndex(static_cast<int>(row)));
+int MainDialog::SelectedRow(int listId) const {
+    return static_cast<int>(::SendMessageW(Item(listId), CB_GETCURSEL, 0, 0));
 }
+
+void MainDialog::OnLanguageChanged() { ApplyTexts(IsChineseLanguageIndex(LanguageIndex())); }
 
 void MainDialog::OnInstall() { install::RunInstallCommand(*this); }
 

@@ -6,6 +6,7 @@
 
 #include "driver/driver_environment_win32.h"
 #include "install/install_command_win32.h"
+#include "res/resource.h"
 #include "win/dialog_win32.h"
 
 namespace app {
@@ -19,6 +20,9 @@ public:
 
     // Values the Install command and the installers exchange.
     const std::string& ProductName() const { return productName_; }
+    // The Language list's and the Type list's current rows, read afresh; -1 when none.
+    int LanguageIndex() const { return SelectedRow(IDC_LANGUAGE_LIST); }
+    int InstallType() const { return SelectedRow(IDC_TYPE_LIST); }
     std::string installPath;
     int autoFlag = 0;
     int versionIndex = -1;
@@ -39,6 +43,7 @@ protected:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
 
 private:
+    int SelectedRow(int listId) const;
     void AddAboutItem();
     void ApplyTexts(bool chinese);
     void FillTypeList();

@@ -9,13 +9,12 @@
 #include "app/window_placement_win32.h"
 #include "driver/driver_layout.h"
 #include "driver/driver_progress.h"
-#include "res/resource.h"
 #include "win/wait_cursor_win32.h"
 
 namespace driver {
 
 void RunDriverCommand(app::MainDialog& main) {
-    const auto languageIndex = static_cast<int>(::SendMessageW(main.Item(IDC_LANGUAGE_LIST), CB_GETCURSEL, 0, 0));
+    const int languageIndex = main.LanguageIndex();
     const app::Point centre = app::CentreOf(app::ScreenRectOf(main.Handle()));
     win::WaitCursor waitCursor;
     app::DriverProgressDialog progress(main.Handle());

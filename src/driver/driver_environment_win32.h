@@ -7,6 +7,7 @@
 
 #include "driver/driver_staging.h"
 #include "payload/extract_win32.h"
+#include "win/message_box_win32.h"
 
 namespace driver {
 
@@ -19,12 +20,11 @@ struct SystemFacts {
 // Every empty fact asks the system: GetSystemDirectoryA, GetVersionExA, the WOW64 test.
 SystemFacts Completed(SystemFacts facts);
 
-using MessageSink = std::function<void(const std::string& utf8Text)>;
 
 struct DriverEnvironment {
     SystemFacts systemFacts;
     payload::ExtractSource extractSource;  // default: this program's own archive
-    MessageSink showMessage;               // default: the standard message box over the main window
+    win::MessageSink showMessage;               // default: the standard message box over the main window
 };
 
 }  // namespace driver

@@ -67,11 +67,9 @@ private:
     }
 
     void ShowError() const {
-        if (environment_.showMessage) {
-            environment_.showMessage(kDriverErrorMessage);
-        } else {
-            win::ShowMessage(dialog_.Owner(), win::FromUtf8(kDriverErrorMessage));
-        }
+        const win::MessageSink show =
+            environment_.showMessage ? environment_.showMessage : win::MessageBoxesOver(dialog_.Owner());
+        show(kDriverErrorMessage);
     }
 
     const app::DriverProgressDialog& dialog_;

@@ -11,7 +11,6 @@
 #include "install/message_set.h"
 #include "install/product_plan.h"
 #include "plugins/plugin_installers_win32.h"
-#include "res/resource.h"
 #include "win/file_win32.h"
 #include "win/message_box_win32.h"
 #include "win/text_win32.h"
@@ -26,10 +25,6 @@ constexpr int kCorelDraw = 1;
 constexpr int kAutoCad = 2;
 constexpr int kLastDispatched = 4;  // the Illustrator installer takes 3 and 4
 
-int SelectedRow(const app::MainDialog& main, int listId) {
-    return static_cast<int>(::SendMessageW(main.Item(listId), CB_GETCURSEL, 0, 0));
-}
-
 std::optional<std::string> RealShellFolder(int csidl) {
     char path[MAX_PATH] = {};
     if (!::SHGetSpecialFolderPathA(nullptr, path, csidl, FALSE)) return std::nullopt;
@@ -39,10 +34,7 @@ std::optional<std::string> RealShellFolder(int csidl) {
 // The environment with every empty field given its production default.
 InstallEnvironment Completed(const app::MainDialog& main) {
     InstallEnvironment environment = main.installEnvironment;
-    if (!environment.showMessage) {
-        HWND owner = main.Handle();
-        environment.showMessage = [owner](const std::string& text) { win::ShowMessage(owner, win::FromUtf8(text)); };
-    }
+    if (!environment.showMessage) environment.showMessage = win::MessageBoxesOver(main.Handle());
     if (environment.setupFolder.empty()) {
         environment.setupFolder = app::SetupFolderOf(win::OwnExecutablePath(), win::AnsiLeadByte);
     }
@@ -89,10 +81,10 @@ void InstallPlugin(app::MainDialog& main, const InstallEnvironment& environment,
 
 void RunInstallWorker(app::MainDialog& main) {
     main.resultFlag = 0;
-    const int languageIndex = SelectedRow(main, IDC_LANGUAGE_LIST);
+    const int languageIndex = main.LanguageIndex();
     const MessageSet& messages = MessageSetFor(languageIndex);
     const InstallEnvironment environment = Completed(main);
-    const int installType = SelectedRow(main, IDC_TYPE_LIST);
+    const int installType = main.InstallType();
     const int languageCode = LanguageCodeFor(languageIndex);
     if (installType == kProduct) {
         InstallProduct(main, environment, messages, languageCode);
@@ -102,8 +94,8 @@ void RunInstallWorker(app::MainDialog& main) {
 }
 
 void RunInstallCommand(app::MainDialog& main) {
-    const int languageIndex = SelectedRow(main, IDC_LANGUAGE_LIST);
-    const int installType = SelectedRow(main, IDC_TYPE_LIST);
+    const int languageIndex = main.LanguageIndex();
+    const int installType = main.InstallType();
     InstallPathDialog pathDialog(main.Handle());
     pathDialog.SetLanguageIndex(languageIndex);
     pathDialog.SetInstallType(installType);

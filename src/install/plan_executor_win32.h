@@ -1,14 +1,14 @@
 #pragma once
 // Applies an installation plan to the real system, step by step.
-#include <functional>
 #include <string>
 
 #include "install/install_plan.h"
 #include "payload/extract_win32.h"
+#include "win/message_box_win32.h"
 
 namespace install {
 
-using MessageSink = std::function<void(const std::string& utf8Text)>;
+using win::MessageSink;
 
 struct ExecutorSeams {
     MessageSink showMessage;

@@ -27,6 +27,10 @@ void ShowMessage(HWND owner, const std::wstring& text) {
     ::MessageBoxW(owner, text.c_str(), ApplicationTitle().c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
+MessageSink MessageBoxesOver(HWND owner) {
+    return [owner](const std::string& text) { ShowMessage(owner, FromUtf8(text)); };
+}
+
 std::wstring FileErrorText(const FileError& error) {
     return FromAnsi(error.path()) + L"\r\n" + SystemReason(error.code());
 }

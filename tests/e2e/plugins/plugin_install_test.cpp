@@ -10,6 +10,7 @@
 
 #include "guidriver/find.h"
 #include "res/resource.h"
+#include "support/folder_levels.h"
 #include "support/registry_tree.h"
 #include "support/setup_run.h"
 
@@ -60,15 +61,7 @@ protected:
 
     // Folders made level by level below the copy's folder; the path without a trailing backslash.
     std::string MakeFolders(const std::string& relative) const {
-        std::string path = run_.Copy().Folder();
-        for (size_t start = 0; start <= relative.size();) {
-            const size_t end = std::min(relative.find('\\', start), relative.size());
-            path += relative.substr(start, end - start);
-            ::CreateDirectoryA(path.c_str(), nullptr);
-            path += "\\";
-            start = end + 1;
-        }
-        return path.substr(0, path.size() - 1);
+        return testing_support::MakeFolderLevels(run_.Copy().Folder(), relative);
     }
 
     // Install pressed for the type, the path dialog answered, OK: returns the one message box's text.

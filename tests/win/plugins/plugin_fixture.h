@@ -13,6 +13,7 @@
 #include "app/main_dialog_win32.h"
 #include "install/install_command_win32.h"
 #include "res/resource.h"
+#include "support/folder_levels.h"
 #include "support/registry_tree.h"
 #include "support/temp_folder.h"
 #include "win/unique_resource_win32.h"
@@ -84,16 +85,7 @@ protected:
 
     // A folder path below the scratch folder, made level by level; no trailing backslash.
     std::string MakeFolders(const std::string& relative) const {
-        std::string path = scratch.Path();
-        size_t start = 0;
-        while (start < relative.size()) {
-            const size_t end = relative.find('\\', start);
-            path += relative.substr(start, end == std::string::npos ? std::string::npos : end - start + 1);
-            ::CreateDirectoryA(path.c_str(), nullptr);
-            if (end == std::string::npos) break;
-            start = end + 1;
-        }
-        return path.back() == '\\' ? path.substr(0, path.size() - 1) : path;
+        return testing_support::MakeFolderLevels(scratch.Path(), relative);
     }
 
     static std::string Content(const std::string& path) { return ReadBytes(path).value_or("<missing>"); }
