@@ -12,7 +12,8 @@ fi
 mkdir -p "$root/docs/images"
 for shot in screenshots/main-zh screenshots/main-en screenshots/about \
             screenshots-install/install-path-product-zh screenshots-install/install-path-product-en \
-            screenshots-install/install-path-illustrator-zh screenshots-install/install-path-illustrator-en; do
+            screenshots-install/install-path-illustrator-zh screenshots-install/install-path-illustrator-en \
+            screenshots-install/busy-window; do
   name=$(basename "$shot")
   if [ ! -f "$e2e/$shot.png" ]; then
     echo "missing $e2e/$shot.png: run 'ctest --preset win64 -R _screenshots' or use --take" >&2

@@ -16,11 +16,12 @@ int BusyDialog::Run() {
 }
 
 void BusyDialog::ShowWindowPart() {
-    if (CreateModeless() == nullptr) return;
-    SetCaption(win::FromUtf8(caption));
-    ::Sleep(10);
-    CentreWindowOn(Handle(), centre);
-    PaintNow(Handle());
+    if (CreateModeless() != nullptr) {
+        SetCaption(win::FromUtf8(caption));
+        ::Sleep(10);
+        CentreWindowOn(Handle(), centre);
+    }
+    PaintOwnerAndWindow(owner_, Handle());
 }
 
 void BusyDialog::DestroyWindowPart() {

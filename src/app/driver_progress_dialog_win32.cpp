@@ -25,11 +25,13 @@ int DriverProgressDialog::Run(const driver::DriverEnvironment& environment) {
 }
 
 bool DriverProgressDialog::CreateWindowPart() {
-    if (CreateModeless() == nullptr) return false;
-    SetCaption(win::FromUtf8(caption));
-    CentreWindowOn(Handle(), centre);
-    PaintNow(Handle());
-    return true;
+    const bool created = CreateModeless() != nullptr;
+    if (created) {
+        SetCaption(win::FromUtf8(caption));
+        CentreWindowOn(Handle(), centre);
+    }
+    PaintOwnerAndWindow(owner_, Handle());
+    return created;
 }
 
 void DriverProgressDialog::DestroyWindowPart() {

@@ -15,9 +15,23 @@ void CentreWindowOn(HWND window, Point centre) {
     ::MoveWindow(window, origin->x, origin->y, rect.right - rect.left, rect.bottom - rect.top, TRUE);
 }
 
+namespace {
+
 void PaintNow(HWND window) {
+    if (window == nullptr) return;  // null would mean the whole desktop
     ::RedrawWindow(window, nullptr, nullptr,
                    RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+}  // namespace
+
+void PaintOwnerAndWindow(HWND owner, HWND window) {
+    PaintNow(owner);
+    PaintNow(window);
+    // A wait that returns at once and dispatches nothing: where the window
+    // system puts drawing on the screen only when a thread waits (Wine does),
+    // what was just painted reaches the screen before the task starts.
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
 }
 
 }  // namespace app

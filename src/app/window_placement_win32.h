@@ -13,8 +13,10 @@ Rect ScreenRectOf(HWND window);
 // repaints it; a centre of (0, 0) leaves it where it is.
 void CentreWindowOn(HWND window, Point centre);
 
-// Paints window, frame and children at once: a busy window never gets to
-// handle a queued paint message while its task runs.
-void PaintNow(HWND window);
+// Paints, frame and children at once, the owner (where a dialog closed just
+// before and the busy window's move from its template position have left
+// holes) and then the busy window: neither gets to handle a queued paint
+// message while the task runs. The window is null when it could not be made.
+void PaintOwnerAndWindow(HWND owner, HWND window);
 
 }  // namespace app

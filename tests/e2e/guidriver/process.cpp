@@ -1,5 +1,7 @@
 #include "guidriver/process.h"
 
+#include <tlhelp32.h>
+
 #include "guidriver/text.h"
 
 namespace guidriver {
@@ -61,6 +63,23 @@ void StartedProcess::EndIfRunning() {
     if (detached_ || !IsRunning()) return;
     ::TerminateProcess(process_.get(), 1);
     ::WaitForSingleObject(process_.get(), 10000);
+}
+
+SuspendedProcess::SuspendedProcess(DWORD processId) {
+    win::UniqueFile snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+    if (!snapshot) throw DriverError("cannot list the threads (error " + std::to_string(::GetLastError()) + ")");
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = ::Thread32First(snapshot.get(), &entry); more; more = ::Thread32Next(snapshot.get(), &entry)) {
+        if (entry.th32OwnerProcessID != processId) continue;
+        win::UniqueHandle thread(::OpenThread(THREAD_SUSPEND_RESUME, FALSE, entry.th32ThreadID));
+        if (thread && ::SuspendThread(thread.get()) != static_cast<DWORD>(-1)) threads_.push_back(std::move(thread));
+    }
+    if (threads_.empty()) throw DriverError("cannot suspend process " + std::to_string(processId));
+}
+
+SuspendedProcess::~SuspendedProcess() {
+    for (const win::UniqueHandle& thread : threads_) ::ResumeThread(thread.get());
 }
 
 }  // namespace guidriver

@@ -3,6 +3,7 @@
 // owner goes away is ended, so a failed test leaves nothing behind.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "guidriver/wait.h"
 #include "win/unique_resource_win32.h"
@@ -34,6 +35,19 @@ private:
     win::UniqueHandle process_;
     DWORD id_ = 0;
     bool detached_ = false;
+};
+
+// Every thread of a running process held still, so that a window it shows
+// only for a moment can be looked at; the threads run on when this goes away.
+class SuspendedProcess {
+public:
+    explicit SuspendedProcess(DWORD processId);
+    ~SuspendedProcess();
+    SuspendedProcess(const SuspendedProcess&) = delete;
+    SuspendedProcess& operator=(const SuspendedProcess&) = delete;
+
+private:
+    std::vector<win::UniqueHandle> threads_;
 };
 
 }  // namespace guidriver

@@ -27,62 +27,6 @@ private:
     HDC dc_;
 };
 
-// Bottom-up 24-bit rows, each padded to four bytes, as a BMP file holds them.
-struct Picture {
-    BITMAPINFOHEADER header{};
-    std::vector<BYTE> pixels;
-    bool operator==(const Picture& other) const { return pixels == other.pixels; }
-};
-
-Picture Capture(const RECT& area) {
-    Picture picture;
-    picture.header.biSize = sizeof picture.header;
-    picture.header.biWidth = area.right - area.left;
-    picture.header.biHeight = area.bottom - area.top;
-    picture.header.biPlanes = 1;
-    picture.header.biBitCount = 24;
-    picture.header.biCompression = BI_RGB;
-
-    ScreenDc screen;
-    UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
-    void* bits = nullptr;
-    UniqueBitmap bitmap(::CreateDIBSection(screen.get(), reinterpret_cast<BITMAPINFO*>(&picture.header),
-                                           DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!memory || !bitmap) throw DriverError("cannot make a bitmap for the screenshot");
-    HGDIOBJ previous = ::SelectObject(memory.get(), bitmap.get());
-    const BOOL copied = ::BitBlt(memory.get(), 0, 0, picture.header.biWidth, picture.header.biHeight,
-                                 screen.get(), area.left, area.top, SRCCOPY | CAPTUREBLT);
-    ::GdiFlush();
-    ::SelectObject(memory.get(), previous);
-    if (!copied) throw DriverError("cannot copy the screen");
-
-    const size_t stride = ((static_cast<size_t>(picture.header.biWidth) * 3 + 3) / 4) * 4;
-    const auto* begin = static_cast<const BYTE*>(bits);
-    picture.pixels.assign(begin, begin + stride * static_cast<size_t>(picture.header.biHeight));
-    picture.header.biSizeImage = static_cast<DWORD>(picture.pixels.size());
-    return picture;
-}
-
-void WriteBmp(const Picture& picture, const std::string& path) {
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;  // "BM"
-    file.bfOffBits = sizeof file + sizeof picture.header;
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(picture.pixels.size());
-
-    win::UniqueFile out(::CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!out) throw DriverError("cannot create " + path + " (error " + std::to_string(::GetLastError()) + ")");
-    auto write = [&](const void* data, size_t size) {
-        DWORD written = 0;
-        if (!::WriteFile(out.get(), data, static_cast<DWORD>(size), &written, nullptr) || written != size) {
-            throw DriverError("cannot write " + path);
-        }
-    };
-    write(&file, sizeof file);
-    write(&picture.header, sizeof picture.header);
-    write(picture.pixels.data(), picture.pixels.size());
-}
-
 RECT AreaOf(HWND window) {
     RECT area{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
     if (!window) return area;
@@ -116,19 +60,75 @@ void BringToTopAndRepaint(HWND window) {
 
 }  // namespace
 
+ScreenPicture::ScreenPicture(const RECT& area) {
+    header_.biSize = sizeof header_;
+    header_.biWidth = area.right - area.left;
+    header_.biHeight = area.bottom - area.top;
+    header_.biPlanes = 1;
+    header_.biBitCount = 24;
+    header_.biCompression = BI_RGB;
+
+    ScreenDc screen;
+    UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
+    void* bits = nullptr;
+    UniqueBitmap bitmap(::CreateDIBSection(screen.get(), reinterpret_cast<BITMAPINFO*>(&header_), DIB_RGB_COLORS,
+                                           &bits, nullptr, 0));
+    if (!memory || !bitmap) throw DriverError("cannot make a bitmap for the screenshot");
+    HGDIOBJ previous = ::SelectObject(memory.get(), bitmap.get());
+    const BOOL copied = ::BitBlt(memory.get(), 0, 0, Width(), Height(), screen.get(), area.left, area.top,
+                                 SRCCOPY | CAPTUREBLT);
+    ::GdiFlush();
+    ::SelectObject(memory.get(), previous);
+    if (!copied) throw DriverError("cannot copy the screen");
+
+    const auto* begin = static_cast<const BYTE*>(bits);
+    pixels_.assign(begin, begin + Stride() * static_cast<size_t>(Height()));
+    header_.biSizeImage = static_cast<DWORD>(pixels_.size());
+}
+
+COLORREF ScreenPicture::Pixel(int x, int y) const {
+    const BYTE* blueGreenRed = &pixels_[Stride() * static_cast<size_t>(Height() - 1 - y) + static_cast<size_t>(x) * 3];
+    return RGB(blueGreenRed[2], blueGreenRed[1], blueGreenRed[0]);
+}
+
+void ScreenPicture::SaveBmp(const std::string& path) const {
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;  // "BM"
+    file.bfOffBits = sizeof file + sizeof header_;
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels_.size());
+
+    win::UniqueFile out(::CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!out) throw DriverError("cannot create " + path + " (error " + std::to_string(::GetLastError()) + ")");
+    auto write = [&](const void* data, size_t size) {
+        DWORD written = 0;
+        if (!::WriteFile(out.get(), data, static_cast<DWORD>(size), &written, nullptr) || written != size) {
+            throw DriverError("cannot write " + path);
+        }
+    };
+    write(&file, sizeof file);
+    write(&header_, sizeof header_);
+    write(pixels_.data(), pixels_.size());
+}
+
 ImageSize SaveScreenshot(HWND window, const std::string& bmpPath, Duration settleTimeout) {
     if (window) BringToTopAndRepaint(window);
-    Picture last = Capture(AreaOf(window));
+    const ScreenPicture picture = SettledScreenArea(AreaOf(window), settleTimeout);
+    picture.SaveBmp(bmpPath);
+    return {picture.Width(), picture.Height()};
+}
+
+ScreenPicture SettledScreenArea(const RECT& area, Duration settleTimeout) {
+    ScreenPicture last(area);
     int unchanged = 0;
     PollUntil(settleTimeout, [&] {
         ::Sleep(200);
-        Picture next = Capture(AreaOf(window));
+        ScreenPicture next(area);
         unchanged = next == last ? unchanged + 1 : 0;
         last = std::move(next);
         return unchanged >= 2;
     });
-    WriteBmp(last, bmpPath);
-    return {last.header.biWidth, last.header.biHeight};
+    return last;
 }
 
 }  // namespace guidriver

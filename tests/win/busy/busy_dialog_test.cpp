@@ -22,10 +22,20 @@ struct Seen {
     HWND windowOwner = nullptr;
     bool visible = false;
     bool paintPending = true;
+    bool ownerPaintPending = true;
     bool titleBar = false;
     std::string caption;
     Rect rect;
 };
+
+// Part of the window or of one of its children still waits for a paint message.
+bool PaintPending(HWND window) {
+    if (::GetUpdateRect(window, nullptr, FALSE)) return true;
+    for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (::GetUpdateRect(child, nullptr, FALSE)) return true;
+    }
+    return false;
+}
 
 void Watch(BusyDialog& dialog, Seen& seen) {
     dialog.SetTask([&dialog, &seen](HWND owner) {
@@ -35,6 +45,7 @@ void Watch(BusyDialog& dialog, Seen& seen) {
         seen.windowOwner = ::GetWindow(seen.window, GW_OWNER);
         seen.visible = ::IsWindowVisible(seen.window) != FALSE;
         seen.paintPending = ::GetUpdateRect(seen.window, nullptr, FALSE) != FALSE;
+        seen.ownerPaintPending = PaintPending(owner);
         seen.titleBar = (::GetWindowLongW(seen.window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
         seen.caption = WindowText(seen.window);
         seen.rect = ScreenRectOf(seen.window);
@@ -50,6 +61,12 @@ Rect TemplateRect(HWND owner) {
 TEST(BusyDialog, RunsItsTaskOnceUnderItsPaintedWindowCentredOnTheOwner) {
     win::UniqueWindow owner = MakeOwner();
     ASSERT_TRUE(owner);
+    // As a closed path dialog leaves the main window and its controls.
+    HWND child = ::CreateWindowExW(0, L"BUTTON", L"Install", WS_CHILD | WS_VISIBLE, 10, 10, 80, 24, owner.get(),
+                                   nullptr, nullptr, nullptr);
+    ::InvalidateRect(owner.get(), nullptr, TRUE);
+    ::InvalidateRect(child, nullptr, TRUE);
+    ASSERT_TRUE(PaintPending(owner.get()));
     const Point centre = CentreOf(ScreenRectOf(owner.get()));
     const Rect size = TemplateRect(owner.get());
     Seen seen;
@@ -66,6 +83,7 @@ TEST(BusyDialog, RunsItsTaskOnceUnderItsPaintedWindowCentredOnTheOwner) {
     EXPECT_EQ(seen.windowOwner, owner.get());
     EXPECT_TRUE(seen.visible);
     EXPECT_FALSE(seen.paintPending) << "no messages are dispatched while the task runs";
+    EXPECT_FALSE(seen.ownerPaintPending) << "the main window would keep the hole a closed dialog left";
     EXPECT_EQ(seen.caption, "安装中");
     const int width = size.right - size.left;
     const int height = size.bottom - size.top;

@@ -23,7 +23,9 @@ TEST_F(DriverProgressDialogTest, CreatesItsWindowWithTheCaptionCentredOnThePoint
     DriverProgressDialog dialog(owner.get());
     dialog.caption = "安装驱动...";
     dialog.centre = centre;
+    ::InvalidateRect(owner.get(), nullptr, TRUE);
     ASSERT_TRUE(dialog.CreateWindowPart());
+    EXPECT_FALSE(::GetUpdateRect(owner.get(), nullptr, FALSE)) << "the owner is painted before the driver run";
 
     HWND window = dialog.Handle();
     wchar_t caption[64] = {};
