@@ -64,8 +64,10 @@ setup)
   if [ -f /usr/share/wine/fonts/marlett.ttf ] && [ ! -f "$fonts/marlett.ttf" ]; then
     "${as_user[@]}" cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
   fi
-  # Dialog-font substitutes and the virtual desktop; applied again when they change.
+  # Dialog-font substitutes, the virtual desktop and 96 DPI; applied again when
+  # they change, or when a killed layout test left its 144 DPI behind.
   reg="$state/prefix-settings.reg"
+  if grep -qs '^"LogPixels"=dword:00000090' "$state/prefix/user.reg"; then rm -f "$reg"; fi
   iconv -f UTF-8 -t UTF-16LE "$here/wine-prefix.reg" | { printf '\xff\xfe'; cat; } >"$reg.new"
   if ! cmp -s "$reg.new" "$reg"; then
     mv "$reg.new" "$reg"
