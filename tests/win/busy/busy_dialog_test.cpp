@@ -44,7 +44,7 @@ void Watch(BusyDialog& dialog, Seen& seen) {
         seen.window = dialog.Handle();
         seen.windowOwner = ::GetWindow(seen.window, GW_OWNER);
         seen.visible = ::IsWindowVisible(seen.window) != FALSE;
-        seen.paintPending = ::GetUpdateRect(seen.window, nullptr, FALSE) != FALSE;
+        seen.paintPending = PaintPending(seen.window);
         seen.ownerPaintPending = PaintPending(owner);
         seen.titleBar = (::GetWindowLongW(seen.window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
         seen.caption = WindowText(seen.window);

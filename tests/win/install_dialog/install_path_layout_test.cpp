@@ -40,16 +40,10 @@ SIZE TextSize(HWND control, const std::wstring& text, int width = 0) {
     return {box.right, box.bottom};
 }
 
-int ClientWidth(HWND control) {
+SIZE ClientSize(HWND control) {
     RECT client{};
     ::GetClientRect(control, &client);
-    return client.right;
-}
-
-int ClientHeight(HWND control) {
-    RECT client{};
-    ::GetClientRect(control, &client);
-    return client.bottom;
+    return {client.right, client.bottom};
 }
 
 // What a control needs beside its text: a push button's edges, a check box's box.
@@ -68,7 +62,7 @@ void ExpectTextFits(HWND control) {
         for (WPARAM row = 0; row < static_cast<WPARAM>(rows); ++row) {
             wchar_t item[256] = {};
             ::SendMessageW(control, CB_GETLBTEXT, row, reinterpret_cast<LPARAM>(item));
-            EXPECT_LE(TextSize(control, item).cx + ::GetSystemMetrics(SM_CXVSCROLL), ClientWidth(control))
+            EXPECT_LE(TextSize(control, item).cx + ::GetSystemMetrics(SM_CXVSCROLL), ClientSize(control).cx)
                 << "combo box row " << row;
         }
     } else if (kind == L"Edit" && (::GetWindowLongW(control, GWL_STYLE) & ES_MULTILINE)) {
@@ -78,9 +72,10 @@ void ExpectTextFits(HWND control) {
             << "example text, wrapped";
     } else if (kind == L"Static" || (kind == L"Button" && !text.empty())) {
         const SIZE size = TextSize(control, text);
-        const int room = ClientWidth(control) - (kind == L"Button" ? Decoration(control) : 0);
-        EXPECT_LE(size.cx, room) << "text of control " << ::GetDlgCtrlID(control);
-        EXPECT_LE(size.cy, ClientHeight(control)) << "text of control " << ::GetDlgCtrlID(control);
+        const SIZE client = ClientSize(control);
+        EXPECT_LE(size.cx, client.cx - (kind == L"Button" ? Decoration(control) : 0))
+            << "text of control " << ::GetDlgCtrlID(control);
+        EXPECT_LE(size.cy, client.cy) << "text of control " << ::GetDlgCtrlID(control);
     }
 }
 
