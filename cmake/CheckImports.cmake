@@ -1,8 +1,9 @@
 cmake_policy(SET CMP0057 NEW)
-# Fails when EXE is not a GUI program or imports a DLL that is not part of Windows itself.
+# Fails when EXE is not a GUI program, imports a DLL that is not part of Windows
+# itself, or carries debugging sections.
 set(allowed kernel32 user32 gdi32 comctl32 comdlg32 shell32 ole32 oleaut32 advapi32
             shlwapi version msvcrt uuid)
-execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
+execute_process(COMMAND ${OBJDUMP} -p -h ${EXE} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "cannot read the import table of ${EXE}")
 endif()
@@ -21,3 +22,7 @@ foreach(line IN LISTS lines)
     message(FATAL_ERROR "${EXE} imports ${dll}, which is not a Windows system DLL")
   endif()
 endforeach()
+string(REGEX MATCH "[ \t]\\.debug_[a-z_]+" debug_section "${dump}")
+if(debug_section)
+  message(FATAL_ERROR "${EXE} carries the debugging section${debug_section}")
+endif()

@@ -1,18 +1,18 @@
 #pragma once
-// Shortcut (.lnk) files read back through the shell-link object.
+// Shortcut (.lnk) files read back in a test.
+#include <gtest/gtest.h>
+
 #include <string>
+
+#include "support/link_file.h"
 
 namespace testing_support {
 
-struct LinkContents {
-    std::string target;
-    std::string description;
-    std::string iconFile;
-    int iconIndex = -1;
-    int showCommand = 0;  // as stored in the file
-};
-
 // Adds a test failure and returns empty contents when the file cannot be loaded.
-LinkContents ReadLink(const std::string& linkFile);
+inline LinkContents ReadLink(const std::string& linkFile) {
+    if (std::optional<LinkContents> contents = LoadLink(linkFile)) return *contents;
+    ADD_FAILURE() << "cannot load " << linkFile;
+    return {};
+}
 
 }  // namespace testing_support

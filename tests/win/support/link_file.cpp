@@ -1,9 +1,7 @@
-#include "support/shell_link_reader.h"
+#include "support/link_file.h"
 
 #include <objbase.h>
 #include <shlobj.h>
-
-#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstring>
@@ -28,7 +26,7 @@ int StoredShowCommand(const std::string& linkFile) {
 
 }  // namespace
 
-LinkContents ReadLink(const std::string& linkFile) {
+std::optional<LinkContents> LoadLink(const std::string& linkFile) {
     win::ComApartment apartment;
     win::ComPtr<IShellLinkA> link;
     win::ComPtr<IPersistFile> file;
@@ -37,8 +35,7 @@ LinkContents ReadLink(const std::string& linkFile) {
                                   reinterpret_cast<void**>(link.put()))) ||
         FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.put()))) ||
         FAILED(file->Load(win::FromAnsi(linkFile).c_str(), STGM_READ))) {
-        ADD_FAILURE() << "cannot load " << linkFile;
-        return contents;
+        return std::nullopt;
     }
     char text[MAX_PATH] = {};
     link->GetPath(text, MAX_PATH, nullptr, 0);
