@@ -13,6 +13,7 @@
 #include "guidriver/find.h"
 #include "guidriver/screenshot.h"
 #include "res/resource.h"
+#include "support/pictures.h"
 #include "support/setup_run.h"
 
 namespace {
@@ -262,12 +263,7 @@ protected:
     void SaveDialog(int type, int languageRow, const std::string& name) {
         Start();
         const Window dialog = Open(type, languageRow);
-        const std::string path = e2e::WindowsPathOf(E2E_SCREENSHOT_DIR) + "\\" + name + ".bmp";
-        const auto size = guidriver::SaveScreenshot(dialog.Handle(), path);
-        RECT frame{};
-        ::GetWindowRect(dialog.Handle(), &frame);
-        EXPECT_EQ(size.width, frame.right - frame.left);
-        EXPECT_EQ(size.height, frame.bottom - frame.top);
+        e2e::SaveWindowPicture(dialog.Handle(), e2e::WindowsPathOf(E2E_SCREENSHOT_DIR), name);
     }
 };
 
