@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "guidriver/find.h"
-#include "guidriver/screenshot.h"
 #include "res/resource.h"
 #include "support/pictures.h"
 #include "support/setup_run.h"

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "../../common/install_path_rows.h"
 #include "install/install_path_texts.h"
 #include "res/resource.h"
 #include "win/text_win32.h"
@@ -12,7 +13,11 @@
 namespace install {
 namespace {
 
-using Rows = std::vector<std::string>;
+using expected_rows::kCorelDrawExample;
+using expected_rows::kCorelDrawVersions;
+using expected_rows::kIllustratorExample;
+using expected_rows::kIllustratorVersions;
+using expected_rows::Rows;
 
 std::string WindowText(HWND hwnd) {
     wchar_t text[256] = {};
@@ -56,14 +61,6 @@ public:
     }
 };
 
-const Rows kCorelDrawVersions{"CorelDraw 11",        "CorelDraw 12",           "CorelDraw X3",
-                              "CorelDraw X4",        "CorelDraw X5",           "CorelDraw X6(32bit)",
-                              "CorelDraw X6(64bit)", "CorelDraw X7/X8(32bit)", "CorelDraw X7/X8(64bit)"};
-const Rows kIllustratorVersions{"CS5",           "CS6(32bit)",     "CS6(64bit)",     "CC(32bit)",
-                                "CC(64bit)",     "CC 2014(32bit)", "CC 2014(64bit)", "CC 2015(32bit)",
-                                "CC 2015(64bit)", "CC 2017(32bit)", "CC 2017(64bit)"};
-const char kCorelDrawExample[] = "eg:  C:\\Program Files\\Corel\\CorelDRAW Graphics Suite X6";
-const char kIllustratorExample[] = "eg:  C:\\Program Files\\Adobe Illustrator CS6";
 
 struct TypeCase {
     InstallType type;
