@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ googletest clang libclang-rt-14-dev
   mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
-  wine64 xvfb x11-apps imagemagick fonts-wqy-zenhei osslsigncode openssl file time
+  wine64 xvfb imagemagick fonts-wqy-zenhei osslsigncode openssl file time
   qemu-system-x86 mmdebstrap arch-test e2fsprogs
 )
 

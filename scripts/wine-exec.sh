@@ -9,7 +9,6 @@ wine=$(wine_program)
 
 vars=(WINEPREFIX="$state/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" HOME="$state/home")
 [ -f "$state/display" ] && vars+=(DISPLAY=":$(head -n1 "$state/display")")
-[ -n "${SETUP_TEST_ENV:-}" ] && vars+=(SETUP_TEST_ENV="$SETUP_TEST_ENV")
 
 if [ "$(id -u)" -eq 0 ]; then
   exec runuser -u winetest -- env "${vars[@]}" "$wine" "$@"

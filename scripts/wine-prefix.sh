@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# wine-prefix.sh setup|cleanup STATE_DIR
+# wine-prefix.sh setup STATE_DIR [DPI] | cleanup STATE_DIR
 # setup:   starts a private Xvfb, makes the Wine prefix once (reused later) and
-#          sets its dialog-font substitutes and virtual desktop.
+#          sets its dialog-font substitutes, virtual desktop and DPI (96 unless given).
 # cleanup: ends this prefix's wineserver and the Xvfb, nothing else.
 set -euo pipefail
 cmd=$1 state=$(realpath -m "$2")  # Wine needs an absolute prefix path
+dpi=${3:-96}
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-tools.sh"
 run=$PPID  # the test run (ctest, or the main job) that set the prefix up
@@ -64,11 +65,10 @@ setup)
   if [ -f /usr/share/wine/fonts/marlett.ttf ] && [ ! -f "$fonts/marlett.ttf" ]; then
     "${as_user[@]}" cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
   fi
-  # Dialog-font substitutes, the virtual desktop and 96 DPI; applied again when
-  # they change, or when a killed layout test left its 144 DPI behind.
+  # Dialog-font substitutes, the virtual desktop and the DPI; applied again when they change.
   reg="$state/prefix-settings.reg"
-  if grep -qs '^"LogPixels"=dword:00000090' "$state/prefix/user.reg"; then rm -f "$reg"; fi
-  iconv -f UTF-8 -t UTF-16LE "$here/wine-prefix.reg" | { printf '\xff\xfe'; cat; } >"$reg.new"
+  sed "s/^\"LogPixels\"=dword:.*/\"LogPixels\"=dword:$(printf %08x "$dpi")/" "$here/wine-prefix.reg" |
+    iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg.new"
   if ! cmp -s "$reg.new" "$reg"; then
     mv "$reg.new" "$reg"
     chmod a+r "$reg"
@@ -82,5 +82,5 @@ cleanup)
   "${as_user[@]}" env WINEPREFIX="$state/prefix" "$(wineserver_program)" -k 2>/dev/null || true
   if [ -f "$state/xvfb.pid" ]; then kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true; rm -f "$state/xvfb.pid"; fi
   ;;
-*) echo "usage: $0 setup|cleanup STATE_DIR" >&2; exit 2 ;;
+*) echo "usage: $0 setup STATE_DIR [DPI] | cleanup STATE_DIR" >&2; exit 2 ;;
 esac

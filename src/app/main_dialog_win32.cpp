@@ -1,8 +1,9 @@
 #include "app/main_dialog_win32.h"
 
 #include "app/main_texts.h"
+#include "app/setup_config.h"
 #include "driver/driver_command_win32.h"
-#include "res/resource.h"
+#include "win/file_win32.h"
 #include "win/text_win32.h"
 
 namespace app {
@@ -14,8 +15,9 @@ void AppendRow(HWND list, const std::wstring& text) {
 
 }  // namespace
 
-MainDialog::MainDialog()
+MainDialog::MainDialog(CommandSeams seams)
     : win::Dialog(IDD_MAIN, nullptr),
+      seams_(std::move(seams)),
       icon_(::LoadIconW(win::ResourceModule(), MAKEINTRESOURCEW(IDR_MAINFRAME))) {
     OnCommand(IDC_LANGUAGE_LIST, CBN_SELCHANGE, [this] { OnLanguageChanged(); });
     OnCommand(IDC_INSTALL, BN_CLICKED, [this] { OnInstall(); });
@@ -27,7 +29,7 @@ bool MainDialog::OnInitDialog() {
     AddAboutItem();
     ::SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     ::SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
-    ApplyTexts(IsChineseLanguageCode(languageCode_));
+    ApplyTexts(shared::IsChinese(languageCode_));
     FillTypeList();
     FillLanguageList();
     return true;
@@ -53,7 +55,7 @@ void MainDialog::ApplyTexts(bool chinese) {
 
 void MainDialog::FillTypeList() {
     HWND list = Item(IDC_TYPE_LIST);
-    AppendRow(list, win::FromAnsi(productName_));  // the name comes from an ANSI profile file
+    AppendRow(list, win::FromAnsi(seams_.install.productName));  // the name comes from an ANSI profile file
     for (const char* row : kPluginTypeRows) AppendRow(list, win::FromUtf8(row));
     ::SendMessageW(list, CB_SETCURSEL, 0, 0);
 }
@@ -61,25 +63,26 @@ void MainDialog::FillTypeList() {
 void MainDialog::FillLanguageList() {
     HWND list = Item(IDC_LANGUAGE_LIST);
     for (const char* row : kLanguageRows) AppendRow(list, win::FromUtf8(row));
-    ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(languageCode_ - 1), 0);
+    ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(shared::LanguageIndexOf(languageCode_).row), 0);
 }
 
 int MainDialog::SelectedRow(int listId) const {
     return static_cast<int>(::SendMessageW(Item(listId), CB_GETCURSEL, 0, 0));
 }
 
-void MainDialog::OnLanguageChanged() { ApplyTexts(IsChineseLanguageIndex(LanguageIndex())); }
+void MainDialog::OnLanguageChanged() { ApplyTexts(shared::IsChinese(Language())); }
 
-void MainDialog::OnInstall() { install::RunInstallCommand(*this); }
-
-void MainDialog::OnUsbDriver() { driver::RunDriverCommand(*this); }
-
-unsigned MainDialog::GetProgressSteps() const { return static_cast<unsigned>(progressStepCount); }
-
-int MainDialog::ProgressPause() const {
-    driver::SpinProgressPause(static_cast<unsigned>(shortestProgressPause), static_cast<unsigned>(longestProgressPause));
-    return 0;
+void MainDialog::OnInstall() {
+    // The Type list holds exactly the install types, so a row always names one.
+    const std::optional<shared::InstallType> type = shared::InstallTypeOfRow(SelectedRow(IDC_TYPE_LIST));
+    if (!type) return;
+    install::InstallContext context = seams_.install;
+    if (context.setupFolder.empty()) context.setupFolder = SetupFolderOf(win::OwnExecutablePath(), win::AnsiLeadByte);
+    const win::MessageSink show = seams_.showMessage ? seams_.showMessage : win::MessageBoxesOver(Handle());
+    install::RunInstallCommand(Handle(), *type, Language(), context, show);
 }
+
+void MainDialog::OnUsbDriver() { driver::RunDriverCommand(Handle(), Language(), seams_.driver); }
 
 INT_PTR MainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, bool& handled) {
     switch (message) {

@@ -1,5 +1,7 @@
 #pragma once
 // The program's only top-level window: what to install, in which language.
+// Its buttons start the commands; it keeps only its controls and what the
+// next command starts from.
 #include <windows.h>
 
 #include <string>
@@ -7,36 +9,32 @@
 #include "driver/driver_environment_win32.h"
 #include "install/install_command_win32.h"
 #include "res/resource.h"
+#include "shared/language.h"
 #include "win/dialog_win32.h"
+#include "win/message_box_win32.h"
 
 namespace app {
 
+// Where the commands read from and report to. Empty fields take the
+// production defaults (message boxes over the main window, this program's
+// archive and folder, the system's facts); tests set their own.
+struct CommandSeams {
+    win::MessageSink showMessage;
+    install::InstallContext install;
+    driver::DriverEnvironment driver;
+};
+
 class MainDialog : public win::Dialog {
 public:
-    MainDialog();
+    explicit MainDialog(CommandSeams seams = {});
 
-    void SetProductName(const std::string& name) { productName_ = name; }
-    void SetLanguageCode(int code) { languageCode_ = code; }
+    // Set before the window opens: the name of the Type list's first row and
+    // the language the window starts in.
+    void SetProductName(const std::string& name) { seams_.install.productName = name; }
+    void SetLanguageCode(shared::LanguageCode code) { languageCode_ = code; }
 
-    // Values the Install command and the installers exchange.
-    const std::string& ProductName() const { return productName_; }
-    // The Language list's and the Type list's current rows, read afresh; -1 when none.
-    int LanguageIndex() const { return SelectedRow(IDC_LANGUAGE_LIST); }
-    int InstallType() const { return SelectedRow(IDC_TYPE_LIST); }
-    std::string installPath;
-    int autoFlag = 0;
-    int versionIndex = -1;
-    int resultFlag = 0;
-    // Pacing of the driver progress display.
-    int longestProgressPause = 350;
-    int shortestProgressPause = 250;
-    int progressStepCount = 22;
-    // The step-count and tick callbacks of the driver progress window.
-    unsigned GetProgressSteps() const;
-    int ProgressPause() const;  // the result means nothing
-    // Where installations read from and report to; tests replace the defaults.
-    install::InstallEnvironment installEnvironment;
-    driver::DriverEnvironment driverEnvironment;
+    // The Language list's current row, read afresh; -1 when none.
+    shared::LanguageIndex Language() const { return {SelectedRow(IDC_LANGUAGE_LIST)}; }
 
 protected:
     bool OnInitDialog() override;
@@ -54,8 +52,8 @@ private:
     bool OnSysCommand(WPARAM command);
     bool PaintMinimised();
 
-    std::string productName_ = "BeamDraft";
-    int languageCode_ = 1;
+    CommandSeams seams_;
+    shared::LanguageCode languageCode_;
     HICON icon_;
 };
 

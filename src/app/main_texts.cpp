@@ -1,7 +1,5 @@
 #include "app/main_texts.h"
 
-#include "app/setup_config.h"
-
 namespace app {
 
 namespace {
@@ -14,9 +12,5 @@ const std::array<const char*, 3> kPluginTypeRows{"Plugin For CorelDraw", "Plugin
 const std::array<const char*, 4> kLanguageRows{"简体中文", "Traditional Chinese", "English", "Other"};
 
 const MainWindowTexts& MainWindowTextsFor(bool chinese) { return chinese ? kChineseTexts : kEnglishTexts; }
-
-bool IsChineseLanguageCode(int languageCode) { return languageCode == kSimplifiedChinese; }
-
-bool IsChineseLanguageIndex(int languageIndex) { return languageIndex == kSimplifiedChinese - 1; }
 
 }  // namespace app

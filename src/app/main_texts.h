@@ -14,8 +14,6 @@ struct MainWindowTexts {
 
 // Only Simplified Chinese selects the Chinese texts; every other language the English ones.
 const MainWindowTexts& MainWindowTextsFor(bool chinese);
-bool IsChineseLanguageCode(int languageCode);
-bool IsChineseLanguageIndex(int languageIndex);
 
 // Rows after the product name in the Type list, and the Language list's rows.
 extern const std::array<const char*, 3> kPluginTypeRows;

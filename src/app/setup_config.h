@@ -12,7 +12,7 @@ struct SetupConfig {
 };
 
 // LanguageCode of the interface: 1 Simplified Chinese, 2 Traditional Chinese, 3 English, 4 Other.
-enum LanguageCode { kSimplifiedChinese = 1, kTraditionalChinese = 2, kEnglish = 3, kOtherLanguage = 4 };
+enum : int { kSimplifiedChinese = 1, kTraditionalChinese = 2, kEnglish = 3, kOtherLanguage = 4 };
 
 constexpr const char* kSetupConfigFileName = "SetupCfg.ini";
 constexpr const char* kSetupConfigSection = "SetupCfg";

@@ -2,12 +2,12 @@
 
 #include <vector>
 
-#include "app/profile_file_win32.h"
+#include "shared/profile_file_win32.h"
 
 namespace app {
 
 void LoadSetupConfig(const std::string& path, std::string& productName, int& languageCode) {
-    ProfileFile profile(path);
+    shared::ProfileFile profile(path);
     std::vector<std::string> keys;
     profile.ListKeyNames(kSetupConfigSection, &keys);
     for (const std::string& key : keys) {

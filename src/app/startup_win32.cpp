@@ -34,9 +34,11 @@ int RunSetupProgram() {
     std::string setupFolder = SetupFolderOf(win::OwnExecutablePath(), win::AnsiLeadByte);
     LoadSetupConfig(setupFolder + kSetupConfigFileName, config.productName, config.languageCode);
 
-    MainDialog dialog;
+    CommandSeams seams;
+    seams.install.setupFolder = setupFolder;
+    MainDialog dialog(std::move(seams));
     dialog.SetProductName(config.productName);
-    dialog.SetLanguageCode(ClampLanguageCode(config.languageCode));
+    dialog.SetLanguageCode({ClampLanguageCode(config.languageCode)});
     dialog.RunModal();
     return 0;
 }

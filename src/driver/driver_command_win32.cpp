@@ -1,32 +1,27 @@
 #include "driver/driver_command_win32.h"
 
-#include <windows.h>
-
 #include <cstdlib>
 
-#include "app/driver_progress_dialog_win32.h"
-#include "app/main_dialog_win32.h"
-#include "app/window_placement_win32.h"
 #include "driver/driver_layout.h"
-#include "driver/driver_progress.h"
+#include "driver/driver_progress_dialog_win32.h"
+#include "shared/window_placement_win32.h"
 #include "win/wait_cursor_win32.h"
 
 namespace driver {
 
-void RunDriverCommand(app::MainDialog& main) {
-    const int languageIndex = main.LanguageIndex();
-    const app::Point centre = app::CentreOf(app::ScreenRectOf(main.Handle()));
+void RunDriverCommand(HWND mainWindow, shared::LanguageIndex language, const DriverEnvironment& environment) {
+    const shared::Point centre = shared::CentreOf(shared::ScreenRectOf(mainWindow));
     win::WaitCursor waitCursor;
-    app::DriverProgressDialog progress(main.Handle());
-    progress.caption = DriverCaptionFor(languageIndex);
+    DriverProgressDialog progress(mainWindow);
+    progress.caption = DriverCaptionFor(language);
     progress.centre = centre;
-    progress.SetCallbacks([&main](HWND) { return main.GetProgressSteps(); },
-                          [&main](HWND) { return main.ProgressPause(); });
-    progress.Run(main.driverEnvironment);
+    const ProgressPacing pacing;
+    progress.SetPacing(pacing.stepCount, [pacing] { SpinProgressPause(pacing); });
+    progress.Run(environment);
 }
 
-void SpinProgressPause(unsigned shortest, unsigned longest) {
-    const unsigned delay = PauseLength(static_cast<unsigned>(std::rand()), shortest, longest);
+void SpinProgressPause(const ProgressPacing& pacing) {
+    const unsigned delay = PauseLength(static_cast<unsigned>(std::rand()), pacing.shortestPause, pacing.longestPause);
     SpinFor(delay, [] { return static_cast<std::uint32_t>(::GetTickCount()); });
 }
 

@@ -1,6 +1,5 @@
 #include "driver/driver_layout.h"
 
-#include "app/main_texts.h"
 #include "common/path_text.h"
 
 namespace driver {
@@ -14,8 +13,8 @@ std::string DriverRootOf(const std::string& systemFolder, text::LeadByteTest isL
     return text::WithBackslash(systemFolder, isLeadByte);
 }
 
-const char* DriverCaptionFor(int languageIndex) {
-    return app::IsChineseLanguageIndex(languageIndex) ? "安装驱动..." : "Installing the driver...";
+const char* DriverCaptionFor(shared::LanguageIndex language) {
+    return shared::IsChinese(language) ? "安装驱动..." : "Installing the driver...";
 }
 
 }  // namespace driver

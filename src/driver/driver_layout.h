@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/lead_byte.h"
+#include "shared/language.h"
 
 namespace driver {
 
@@ -19,9 +20,8 @@ constexpr const char* kUsbInstaller = "VRXDriver\\InstallDriver.exe";  // starte
 // the USB driver package stay.
 extern const std::array<const char*, 10> kSerialDriverLeftovers;
 
-// The progress window's caption for a Language list row; only Simplified
-// Chinese (row 0) has its own.
-const char* DriverCaptionFor(int languageIndex);
+// The progress window's caption; only Simplified Chinese has its own.
+const char* DriverCaptionFor(shared::LanguageIndex language);
 // The one failure message of the run, in every language.
 constexpr const char* kDriverErrorMessage = "error!";
 

@@ -8,6 +8,13 @@ namespace driver {
 
 constexpr unsigned kBarHigh = 100;  // the bar runs from 0 to 100
 
+// The bar's steps and the length of the random pause per unfinished wait turn.
+struct ProgressPacing {
+    unsigned stepCount = 22;
+    unsigned shortestPause = 250;  // ms
+    unsigned longestPause = 350;
+};
+
 // The step counter of the next turn: one more, up to the step count.
 unsigned NextStepCounter(unsigned counter, unsigned stepCount);
 

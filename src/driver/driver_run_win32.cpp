@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/driver_progress_dialog_win32.h"
+#include "driver/driver_progress_dialog_win32.h"
 #include "driver/driver_layout.h"
 #include "driver/driver_progress.h"
 #include "driver/stage_driver_files_win32.h"
@@ -29,20 +29,20 @@ win::UniqueHandle StartInstaller(const std::string& path) {
 }
 
 // Moves the bar one step per unfinished turn; it is full once the installer ends.
-void WaitMovingTheBar(const app::DriverProgressDialog& dialog, HANDLE installer, unsigned stepCount) {
+void WaitMovingTheBar(const DriverProgressDialog& dialog, HANDLE installer, unsigned stepCount) {
     unsigned counter = 0;
     for (;;) {
         counter = NextStepCounter(counter, stepCount);
         if (::WaitForSingleObject(installer, kWaitTurnMs) == WAIT_OBJECT_0) break;
         dialog.SetProgressPosition(static_cast<int>(BarPosition(counter, stepCount)));
-        dialog.Tick();
+        dialog.OnTick();
     }
     dialog.SetProgressPosition(static_cast<int>(kBarHigh));
 }
 
 class DriverInstall {
 public:
-    DriverInstall(const app::DriverProgressDialog& dialog, const DriverEnvironment& environment)
+    DriverInstall(const DriverProgressDialog& dialog, const DriverEnvironment& environment)
         : dialog_(dialog), environment_(environment), facts_(Completed(environment.systemFacts)) {}
 
     void Run() {
@@ -72,14 +72,14 @@ private:
         show(kDriverErrorMessage);
     }
 
-    const app::DriverProgressDialog& dialog_;
+    const DriverProgressDialog& dialog_;
     const DriverEnvironment& environment_;
     const SystemFacts facts_;
 };
 
 }  // namespace
 
-void RunDriverInstall(const app::DriverProgressDialog& dialog, const DriverEnvironment& environment) {
+void RunDriverInstall(const DriverProgressDialog& dialog, const DriverEnvironment& environment) {
     DriverInstall(dialog, environment).Run();
 }
 

@@ -5,14 +5,12 @@
 // the serial-port sources deleted again.
 #include "driver/driver_environment_win32.h"
 
-namespace app {
-class DriverProgressDialog;
-}
-
 namespace driver {
+
+class DriverProgressDialog;
 
 // The window exists (or could not be made); its callbacks pace the bar. A
 // file-layer error of the extraction passes through (win::FileError).
-void RunDriverInstall(const app::DriverProgressDialog& dialog, const DriverEnvironment& environment);
+void RunDriverInstall(const DriverProgressDialog& dialog, const DriverEnvironment& environment);
 
 }  // namespace driver

@@ -14,11 +14,11 @@ public:
     StagingPlanner(const std::string& sourceFolder, const StagingFacts& facts)
         : source_(sourceFolder), facts_(facts) {}
 
-    std::vector<StagingStep> Plan() {
+    shared::Plan Plan() {
         CoInstallersAndInfPair();
         if (Is(facts_.version, 6, 1)) Windows7();
         if (Is(facts_.version, 5, 1)) WindowsXp();
-        return std::move(steps_);
+        return std::move(plan_);
     }
 
 private:
@@ -27,39 +27,43 @@ private:
     }
 
     void CoInstallersAndInfPair() {
-        Copy(StagingKind::CopyReplacing, ByBitness("VrxWdf1.d", "VrxWdf0.d"), "system32\\WdfCoInstaller01011.dll");
-        Copy(StagingKind::CopyReplacing, ByBitness("VrxWin1.d", "VrxWin0.d"), "system32\\winusbcoinstaller2.dll");
-        Copy(StagingKind::CopyReplacing, "Usbvcommtp.inf", "inf\\Usbvcommtp.inf");
-        Copy(StagingKind::CopyReplacing, "Usbvcommtp.cat", "inf\\Usbvcommtp.cat");
+        Replace(ByBitness("VrxWdf1.d", "VrxWdf0.d"), "system32\\WdfCoInstaller01011.dll");
+        Replace(ByBitness("VrxWin1.d", "VrxWin0.d"), "system32\\winusbcoinstaller2.dll");
+        Replace("Usbvcommtp.inf", "inf\\Usbvcommtp.inf");
+        Replace("Usbvcommtp.cat", "inf\\Usbvcommtp.cat");
     }
 
     void Windows7() {
         const char* modemInf = ByBitness("vrx246m2.006", "vrx246m.006");
         const char* serialDriver = ByBitness("vrx246u2.006", "vrx246u.006");
-        Copy(StagingKind::CopyIfAbsent, modemInf, "inf\\mdmcpq.inf");
-        Copy(StagingKind::CopyIfAbsent, serialDriver, "inf\\usbser.sys");
-        Copy(StagingKind::CopyIfAbsent, serialDriver, "system32\\drivers\\usbser.sys");
+        CopyIfAbsent(modemInf, "inf\\mdmcpq.inf");
+        CopyIfAbsent(serialDriver, "inf\\usbser.sys");
+        CopyIfAbsent(serialDriver, "system32\\drivers\\usbser.sys");
         if (!facts_.modemStoreFolder) return;
         const std::string store =
             facts_.windowsBase + "System32\\DriverStore\\FileRepository\\" + *facts_.modemStoreFolder + '\\';
-        steps_.push_back({StagingKind::CreateFolder, {}, store});
-        steps_.push_back({StagingKind::CopyIfAbsent, source_ + modemInf, store + "mdmcpq.inf"});
-        steps_.push_back({StagingKind::CopyIfAbsent, source_ + serialDriver, store + "usbser.sys"});
+        plan_.CreateFolder(store);
+        plan_.CopyIfAbsent(source_ + modemInf, store + "mdmcpq.inf");
+        plan_.CopyIfAbsent(source_ + serialDriver, store + "usbser.sys");
     }
 
     void WindowsXp() {
-        Copy(StagingKind::CopyIfAbsent, "vrx246m.005", "inf\\mdmcpq.inf");
-        Copy(StagingKind::CopyIfAbsent, "vrx246u.005", "inf\\usbser.sys");
-        Copy(StagingKind::CopyIfAbsent, "vrx246u.005", "system32\\drivers\\usbser.sys");
+        CopyIfAbsent("vrx246m.005", "inf\\mdmcpq.inf");
+        CopyIfAbsent("vrx246u.005", "inf\\usbser.sys");
+        CopyIfAbsent("vrx246u.005", "system32\\drivers\\usbser.sys");
     }
 
-    void Copy(StagingKind kind, const char* sourceName, const char* belowWindowsBase) {
-        steps_.push_back({kind, source_ + sourceName, facts_.windowsBase + belowWindowsBase});
+    void Replace(const char* sourceName, const char* belowWindowsBase) {
+        plan_.CopyOneFile(source_ + sourceName, facts_.windowsBase + belowWindowsBase);
+    }
+
+    void CopyIfAbsent(const char* sourceName, const char* belowWindowsBase) {
+        plan_.CopyIfAbsent(source_ + sourceName, facts_.windowsBase + belowWindowsBase);
     }
 
     const std::string& source_;
     const StagingFacts& facts_;
-    std::vector<StagingStep> steps_;
+    shared::Plan plan_;
 };
 
 }  // namespace
@@ -72,26 +76,8 @@ bool NeedsModemStoreFolder(const std::optional<WindowsVersion>& version) { retur
 
 std::string SetupLogPathOf(const std::string& windowsBase) { return windowsBase + "inf\\setupapi.dev.log"; }
 
-std::vector<StagingStep> PlanDriverStaging(const std::string& sourceFolder, const StagingFacts& facts) {
+shared::Plan PlanDriverStaging(const std::string& sourceFolder, const StagingFacts& facts) {
     return StagingPlanner(sourceFolder, facts).Plan();
-}
-
-std::string Describe(const StagingStep& step) {
-    switch (step.kind) {
-    case StagingKind::CopyReplacing:
-        return "copy " + step.source + " -> " + step.target + ", replacing";
-    case StagingKind::CopyIfAbsent:
-        return "copy " + step.source + " -> " + step.target + ", if absent";
-    case StagingKind::CreateFolder:
-        return "create folder " + step.target;
-    }
-    return {};
-}
-
-std::vector<std::string> Describe(const std::vector<StagingStep>& steps) {
-    std::vector<std::string> lines;
-    for (const StagingStep& step : steps) lines.push_back(Describe(step));
-    return lines;
 }
 
 }  // namespace driver

@@ -5,9 +5,9 @@
 // Paths are ANSI; folder paths end in a backslash.
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "common/lead_byte.h"
+#include "shared/install_plan.h"
 
 namespace driver {
 
@@ -24,18 +24,6 @@ struct StagingFacts {
     std::optional<std::string> modemStoreFolder;  // from the setup log; asked on Windows 7 only
 };
 
-enum class StagingKind {
-    CopyReplacing,  // the target is overwritten when it exists
-    CopyIfAbsent,   // an existing target is left as it is
-    CreateFolder,   // one level; the outcome is ignored
-};
-
-struct StagingStep {
-    StagingKind kind;
-    std::string source;  // copies only
-    std::string target;
-};
-
 // The system folder cut before its last backslash, with one backslash:
 // C:\Windows\system32 gives C:\Windows\ .
 std::string WindowsBaseOf(const std::string& systemFolder, text::LeadByteTest isLeadByte);
@@ -44,12 +32,10 @@ std::string WindowsBaseOf(const std::string& systemFolder, text::LeadByteTest is
 bool NeedsModemStoreFolder(const std::optional<WindowsVersion>& version);
 std::string SetupLogPathOf(const std::string& windowsBase);
 
-// The copies in order, from sources in sourceFolder; every step is tried,
-// whatever the earlier ones did.
-std::vector<StagingStep> PlanDriverStaging(const std::string& sourceFolder, const StagingFacts& facts);
-
-// One line per step: "copy A -> B, replacing", "copy A -> B, if absent", "create folder F".
-std::string Describe(const StagingStep& step);
-std::vector<std::string> Describe(const std::vector<StagingStep>& steps);
+// The copies in order, from sources in sourceFolder, as folder and copy steps
+// only: every step is tried, whatever the earlier ones did. Targets below the
+// Windows folder are named from windowsBase here, so this is the one place
+// that decides where a staged file lands.
+shared::Plan PlanDriverStaging(const std::string& sourceFolder, const StagingFacts& facts);
 
 }  // namespace driver

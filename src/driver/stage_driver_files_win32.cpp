@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "driver/modem_log.h"
+#include "shared/plan_executor_win32.h"
 #include "win/unique_resource_win32.h"
 #include "win/text_win32.h"
 
@@ -41,20 +42,6 @@ std::optional<std::string> ReadWholeLog(const std::string& path) {
     return bytes;
 }
 
-void Apply(const StagingStep& step) {
-    switch (step.kind) {
-    case StagingKind::CopyReplacing:
-        ::CopyFileA(step.source.c_str(), step.target.c_str(), FALSE);
-        break;
-    case StagingKind::CopyIfAbsent:
-        ::CopyFileA(step.source.c_str(), step.target.c_str(), TRUE);
-        break;
-    case StagingKind::CreateFolder:
-        ::CreateDirectoryA(step.target.c_str(), nullptr);
-        break;
-    }
-}
-
 }  // namespace
 
 std::optional<std::string> FindModemStoreFolderInFile(const std::string& logPath) {
@@ -74,7 +61,7 @@ void StageDriverFiles(const std::string& sourceFolder, const SystemFacts& givenF
     if (NeedsModemStoreFolder(facts.version)) {
         facts.modemStoreFolder = FindModemStoreFolderInFile(SetupLogPathOf(facts.windowsBase));
     }
-    for (const StagingStep& step : PlanDriverStaging(sourceFolder, facts)) Apply(step);
+    shared::ApplyPlan(PlanDriverStaging(sourceFolder, facts));
 }
 
 }  // namespace driver

@@ -21,7 +21,10 @@ std::string AnsiText(HWND control) {
 
 }  // namespace
 
-InstallPathDialog::InstallPathDialog(HWND owner) : win::Dialog(IDD_INSTALL_PATH, owner) {
+InstallPathDialog::InstallPathDialog(HWND owner, shared::InstallType type, shared::LanguageIndex language)
+    : win::Dialog(IDD_INSTALL_PATH, owner) {
+    request_.type = type;
+    request_.language = language;
     OnCommand(IDC_AUTO_INSTALL, BN_CLICKED, [this] { OnAutoClicked(); });
     OnCommand(IDOK, BN_CLICKED, [this] { OnOk(); });
     OnCommand(IDC_BROWSE, BN_CLICKED, [this] { OnBrowse(); });
@@ -36,7 +39,7 @@ bool InstallPathDialog::OnInitDialog() {
 }
 
 void InstallPathDialog::ApplyTexts() {
-    const InstallPathTexts texts = InstallPathTextsFor(languageIndex_, installType_);
+    const InstallPathTexts texts = InstallPathTextsFor(request_.language, request_.type);
     SetItemText(IDC_VERSION_LABEL, win::FromUtf8(texts.versionLabel));
     SetCaption(win::FromUtf8(texts.caption));
     SetItemText(IDC_AUTO_INSTALL, win::FromUtf8(texts.autoInstall));
@@ -47,7 +50,7 @@ void InstallPathDialog::ApplyTexts() {
 }
 
 void InstallPathDialog::FillVersionList() {
-    const VersionChoice choice = VersionChoiceFor(installType_);
+    const VersionChoice choice = VersionChoiceFor(request_.type);
     HWND list = Item(IDC_VERSION_LIST);
     for (const char* row : choice.rows) {
         ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win::FromUtf8(row).c_str()));
@@ -57,7 +60,7 @@ void InstallPathDialog::FillVersionList() {
 }
 
 void InstallPathDialog::ApplyStates() {
-    const InstallPathStates states = InstallPathStatesFor(installType_);
+    const InstallPathStates states = InstallPathStatesFor(request_.type);
     ::CheckDlgButton(Handle(), IDC_AUTO_INSTALL, states.autoChecked ? BST_CHECKED : BST_UNCHECKED);
     ::EnableWindow(Item(IDC_AUTO_INSTALL), states.autoEnabled ? TRUE : FALSE);
     EnablePathEntry(PathEntryEnabled(states.autoChecked));
@@ -75,13 +78,13 @@ bool InstallPathDialog::AutoChecked() const {
 
 void InstallPathDialog::OnAutoClicked() {
     EnablePathEntry(PathEntryEnabled(AutoChecked()));
-    if (!InstallPathStatesFor(installType_).versionListEnabled) ::EnableWindow(Item(IDC_VERSION_LIST), FALSE);
+    if (!InstallPathStatesFor(request_.type).versionListEnabled) ::EnableWindow(Item(IDC_VERSION_LIST), FALSE);
 }
 
 void InstallPathDialog::OnOk() {
-    installPath_ = AnsiText(Item(IDC_INSTALL_PATH));
-    versionIndex_ = static_cast<int>(::SendMessageW(Item(IDC_VERSION_LIST), CB_GETCURSEL, 0, 0));
-    autoFlag_ = AutoChecked() ? 1 : 0;
+    request_.path = AnsiText(Item(IDC_INSTALL_PATH));
+    request_.versionIndex = static_cast<int>(::SendMessageW(Item(IDC_VERSION_LIST), CB_GETCURSEL, 0, 0));
+    request_.findHost = AutoChecked();
     EndModal(IDOK);
 }
 

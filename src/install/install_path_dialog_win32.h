@@ -1,25 +1,23 @@
 #pragma once
 // Asks where to install, whether to find the host application automatically,
-// and which host version is targeted. The path is ANSI, as typed.
+// and which host version is targeted; OK makes the install request. The path
+// is ANSI, as typed.
 #include <windows.h>
 
 #include <string>
 
+#include "shared/install_request.h"
 #include "win/dialog_win32.h"
 
 namespace install {
 
 class InstallPathDialog : public win::Dialog {
 public:
-    explicit InstallPathDialog(HWND owner);
+    // The dialog's texts follow the language; its lists and states follow the type.
+    InstallPathDialog(HWND owner, shared::InstallType type, shared::LanguageIndex language);
 
-    void SetLanguageIndex(int index) { languageIndex_ = index; }
-    void SetInstallType(int type) { installType_ = type; }
-
-    // The answers, written when OK is pressed.
-    const std::string& InstallPath() const { return installPath_; }
-    int AutoFlag() const { return autoFlag_; }
-    int VersionIndex() const { return versionIndex_; }
+    // The request, completed when OK is pressed.
+    const shared::InstallRequest& Request() const { return request_; }
 
 protected:
     bool OnInitDialog() override;
@@ -34,11 +32,7 @@ private:
     void OnOk();
     void OnBrowse();
 
-    int languageIndex_ = 0;
-    int installType_ = 0;
-    std::string installPath_;
-    int autoFlag_ = 0;
-    int versionIndex_ = -1;
+    shared::InstallRequest request_;
 };
 
 }  // namespace install

@@ -1,7 +1,5 @@
 #include "install/install_path_texts.h"
 
-#include "app/main_texts.h"
-
 namespace install {
 
 namespace {
@@ -16,9 +14,9 @@ const std::vector<const char*> kIllustratorVersions{
 
 }  // namespace
 
-InstallPathTexts InstallPathTextsFor(int languageIndex, int installType) {
-    const bool illustrator = installType == kIllustratorPlugin;
-    if (app::IsChineseLanguageIndex(languageIndex)) {
+InstallPathTexts InstallPathTextsFor(shared::LanguageIndex language, InstallType type) {
+    const bool illustrator = type == InstallType::Illustrator;
+    if (shared::IsChinese(language)) {
         return {"选择安装目录", illustrator ? "Illustrator版本:" : "CorelDraw版本:", "自动安装", "安装目录:", "浏览",
                 "确定", "取消"};
     }
@@ -26,23 +24,23 @@ InstallPathTexts InstallPathTextsFor(int languageIndex, int installType) {
             "Install Path:", "Browse", "OK", "Cancel"};
 }
 
-VersionChoice VersionChoiceFor(int installType) {
-    if (installType == kIllustratorPlugin) {
+VersionChoice VersionChoiceFor(InstallType type) {
+    if (type == InstallType::Illustrator) {
         return {kIllustratorVersions, 2, "eg:  C:\\Program Files\\Adobe Illustrator CS6"};
     }
     const char* example =
-        installType == kCorelDrawPlugin ? "eg:  C:\\Program Files\\Corel\\CorelDRAW Graphics Suite X6" : "";
+        type == InstallType::CorelDraw ? "eg:  C:\\Program Files\\Corel\\CorelDRAW Graphics Suite X6" : "";
     return {kCorelDrawVersions, 1, example};
 }
 
-InstallPathStates InstallPathStatesFor(int installType) {
-    switch (installType) {
-        case kProductInstall: return {false, false, false};
-        case kCorelDrawPlugin: return {true, true, true};
-        case kAutoCadPlugin: return {false, true, true};
-        case kIllustratorPlugin: return {true, false, false};
-        default: return {true, true, false};  // the template's own states
+InstallPathStates InstallPathStatesFor(InstallType type) {
+    switch (type) {
+    case InstallType::Product: return {false, false, false};
+    case InstallType::CorelDraw: return {true, true, true};
+    case InstallType::AutoCad: return {false, true, true};
+    case InstallType::Illustrator: return {true, false, false};
     }
+    return {true, true, false};  // the template's own states
 }
 
 }  // namespace install

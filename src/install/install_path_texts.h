@@ -3,10 +3,12 @@
 // version list, and which controls the install type lets the user change.
 #include <vector>
 
+#include "shared/install_request.h"
+#include "shared/language.h"
+
 namespace install {
 
-// The Type list's row in the main window.
-enum InstallType : int { kProductInstall = 0, kCorelDrawPlugin = 1, kAutoCadPlugin = 2, kIllustratorPlugin = 3 };
+using shared::InstallType;
 
 struct InstallPathTexts {
     const char* caption;
@@ -18,9 +20,9 @@ struct InstallPathTexts {
     const char* cancel;
 };
 
-// Chinese only for the Simplified Chinese row (0); the version caption names
-// Illustrator for its plug-in and CorelDRAW for every other type.
-InstallPathTexts InstallPathTextsFor(int languageIndex, int installType);
+// Chinese only for Simplified Chinese; the version caption names Illustrator
+// for its plug-in and CorelDRAW for every other type.
+InstallPathTexts InstallPathTextsFor(shared::LanguageIndex language, InstallType type);
 
 // The version list of a type, its preselected row and the example path
 // (empty when the type has none). The row is the version index installers get.
@@ -29,7 +31,7 @@ struct VersionChoice {
     int defaultRow;
     const char* example;
 };
-VersionChoice VersionChoiceFor(int installType);
+VersionChoice VersionChoiceFor(InstallType type);
 
 // Control states when the dialog opens. The version list keeps its state; the
 // path box and Browse are enabled exactly while the Auto box is unchecked.
@@ -38,7 +40,7 @@ struct InstallPathStates {
     bool autoEnabled;
     bool autoChecked;
 };
-InstallPathStates InstallPathStatesFor(int installType);
+InstallPathStates InstallPathStatesFor(InstallType type);
 inline bool PathEntryEnabled(bool autoChecked) { return !autoChecked; }
 
 constexpr const char* kInitialInstallPath = "C:\\";

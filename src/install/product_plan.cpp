@@ -3,6 +3,9 @@
 #include "common/path_text.h"
 
 namespace install {
+
+using shared::Plan;
+
 namespace {
 
 constexpr const char* kSuppliedFolders[] = {"VRXDoc\\", "VRXLanguage\\", "VRXRes\\", "VRXCfg\\"};
@@ -61,7 +64,7 @@ Plan PlanProductInstall(const ProductInstallInputs& inputs) {
     RemovePluginFolders(plan, productFolder);
     CopySuppliedFolders(plan, productFolder, inputs.setupFolder);
     plan.WriteProfileKey(productFolder + "VRXCfg\\SoftCfg.ini", "BaseCfg", "Language",
-                            std::to_string(inputs.languageCode));
+                            std::to_string(inputs.languageCode.value));
     CreateShortcuts(plan, inputs, productFolder);
     plan.SetResult();
     return plan;

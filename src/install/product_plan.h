@@ -4,7 +4,8 @@
 #include <string>
 
 #include "common/lead_byte.h"
-#include "install/install_plan.h"
+#include "shared/install_plan.h"
+#include "shared/language.h"
 
 namespace install {
 
@@ -12,7 +13,7 @@ struct ProductInstallInputs {
     std::string installPath;    // as typed in the path dialog
     std::string productName;    // names the two product shortcuts
     std::string setupFolder;    // holds the supplied folders; ends in a backslash
-    int languageCode = 1;
+    shared::LanguageCode languageCode;
     std::string busyMessage;    // shown when the product's files cannot be written
     // The shell's desktop and programs folders; none when the shell cannot name one.
     std::optional<std::string> desktopFolder;
@@ -23,6 +24,6 @@ struct ProductInstallInputs {
 // install path + "\" unless it ends in one, + "BeamDraft\".
 std::string ProductFolderOf(const std::string& installPath, text::LeadByteTest isLeadByte);
 
-Plan PlanProductInstall(const ProductInstallInputs& inputs);
+shared::Plan PlanProductInstall(const ProductInstallInputs& inputs);
 
 }  // namespace install

@@ -25,17 +25,17 @@ std::string AutoCadFolderOf(const PluginInputs& inputs) {
 
 // The font paths join a suffix that starts with a backslash to a folder that
 // ends in one; Windows reads the doubled separator as one.
-void CopyFonts(install::Plan& plan, const std::string& folder) {
+void CopyFonts(shared::Plan& plan, const std::string& folder) {
     for (const char* font : kFonts) {
         plan.CopyOneFile(folder + "\\VRXFonts\\" + font, folder + "\\Fonts\\" + font);
     }
 }
 
-void Serve(install::Plan& plan, const PluginInputs& inputs, const std::string& folder) {
+void Serve(shared::Plan& plan, const PluginInputs& inputs, const std::string& folder) {
     const std::string cad = folder + "VRXCad\\";
     plan.ExtractProduct(folder, inputs.messages.closeAutoCad);
     for (const char* name : kStartupFiles) plan.CopyOneFile(cad + name, folder + name);
-    plan.CopyOneFile(cad + (inputs.languageIndex == 0 ? "acad_CH.lsp" : "acad_EN.lsp"), folder + "acad.lsp");
+    plan.CopyOneFile(cad + (shared::IsChinese(inputs.language) ? "acad_CH.lsp" : "acad_EN.lsp"), folder + "acad.lsp");
     DropFolder(plan, cad);
     DropFolder(plan, folder + "VRXCorel\\");
     PlaceSuppliedFolders(plan, folder, inputs);
@@ -43,8 +43,8 @@ void Serve(install::Plan& plan, const PluginInputs& inputs, const std::string& f
     CopyFonts(plan, folder);
 }
 
-install::Plan PlanManual(const PluginInputs& inputs, const AutoCadFacts& facts) {
-    install::Plan plan;
+shared::Plan PlanManual(const PluginInputs& inputs, const AutoCadFacts& facts) {
+    shared::Plan plan;
     if (!facts.markerFound) {
         plan.ShowMessageAndStop(inputs.messages.pathError);
         return plan;
@@ -55,8 +55,8 @@ install::Plan PlanManual(const PluginInputs& inputs, const AutoCadFacts& facts) 
 }
 
 // Every product found is served; none found is still a completed run.
-install::Plan PlanAutomatic(const PluginInputs& inputs, const AutoCadFacts& facts) {
-    install::Plan plan;
+shared::Plan PlanAutomatic(const PluginInputs& inputs, const AutoCadFacts& facts) {
+    shared::Plan plan;
     if (!facts.locations) {
         plan.ShowMessageAndStop(inputs.messages.autoCadMissing);
         return plan;
@@ -84,8 +84,8 @@ std::optional<std::vector<std::string>> AutoCadLocations(const AutoCadView& view
 
 std::string AutoCadMarkerToTest(const PluginInputs& inputs) { return AutoCadFolderOf(inputs) + "acad.exe"; }
 
-install::Plan PlanAutoCadInstall(const PluginInputs& inputs, const AutoCadFacts& facts) {
-    return inputs.autoFlag ? PlanAutomatic(inputs, facts) : PlanManual(inputs, facts);
+shared::Plan PlanAutoCadInstall(const PluginInputs& inputs, const AutoCadFacts& facts) {
+    return inputs.findHost ? PlanAutomatic(inputs, facts) : PlanManual(inputs, facts);
 }
 
 }  // namespace plugins

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "install/install_plan.h"
 #include "plugins/plugin_steps.h"
+#include "shared/install_plan.h"
 
 namespace plugins {
 
@@ -36,6 +36,6 @@ struct AutoCadFacts {
     std::optional<std::vector<std::string>> locations;  // automatic mode
 };
 
-install::Plan PlanAutoCadInstall(const PluginInputs& inputs, const AutoCadFacts& facts);
+shared::Plan PlanAutoCadInstall(const PluginInputs& inputs, const AutoCadFacts& facts);
 
 }  // namespace plugins

@@ -63,7 +63,7 @@ CorelFolders FoldersUnder(const std::string& corelFolder, const CorelVersion& ve
     return {corelFolder + version.programFolder + "\\", corelFolder + "Draw\\GMS\\"};
 }
 
-void Place(install::Plan& plan, const PluginInputs& inputs, const CorelFolders& folders,
+void Place(shared::Plan& plan, const PluginInputs& inputs, const CorelFolders& folders,
            const CorelVersion& version, bool createMacroFolder) {
     const std::string corel = folders.programs + "VRXCorel\\";
     plan.ExtractProduct(folders.programs, inputs.messages.closeCorelDraw);
@@ -81,25 +81,25 @@ void Place(install::Plan& plan, const PluginInputs& inputs, const CorelFolders& 
     plan.SetResult();
 }
 
-install::Plan Stop(const char* message) {
-    install::Plan plan;
+shared::Plan Stop(const char* message) {
+    shared::Plan plan;
     plan.ShowMessageAndStop(message);
     return plan;
 }
 
-install::Plan PlanManual(const PluginInputs& inputs, const CorelFacts& facts, const CorelVersion& version) {
+shared::Plan PlanManual(const PluginInputs& inputs, const CorelFacts& facts, const CorelVersion& version) {
     if (!facts.programFolderExists) return Stop(inputs.messages.pathError);
     const std::string corelFolder = CorelFolderOf(inputs);
-    install::Plan plan;
+    shared::Plan plan;
     plan.CreateFolder(corelFolder + "Draw\\");
     Place(plan, inputs, FoldersUnder(corelFolder, version), version, true);
     return plan;
 }
 
-install::Plan PlanAutomatic(const PluginInputs& inputs, const CorelFacts& facts, const CorelVersion& version) {
+shared::Plan PlanAutomatic(const PluginInputs& inputs, const CorelFacts& facts, const CorelVersion& version) {
     if (!facts.destination) return Stop(inputs.messages.corelDrawMissing);
     const CorelFolders folders = FoldersFromDestination(*facts.destination, version);
-    install::Plan plan;
+    shared::Plan plan;
     plan.CreateFolder(folders.macros);  // CorelDRAW made "Draw" itself
     Place(plan, inputs, folders, version, false);
     return plan;
@@ -120,10 +120,10 @@ std::string CorelProgramFolderToTest(const PluginInputs& inputs) {
 }
 
 // A version the table does not know has no CorelDRAW to install into.
-install::Plan PlanCorelInstall(const PluginInputs& inputs, const CorelFacts& facts) {
+shared::Plan PlanCorelInstall(const PluginInputs& inputs, const CorelFacts& facts) {
     const CorelVersion* version = VersionAt(inputs.versionIndex);
     if (!version) return Stop(inputs.messages.corelDrawMissing);
-    return inputs.autoFlag ? PlanAutomatic(inputs, facts, *version) : PlanManual(inputs, facts, *version);
+    return inputs.findHost ? PlanAutomatic(inputs, facts, *version) : PlanManual(inputs, facts, *version);
 }
 
 }  // namespace plugins

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "install/install_plan.h"
 #include "plugins/plugin_steps.h"
+#include "shared/install_plan.h"
 
 namespace plugins {
 
@@ -23,6 +23,6 @@ struct CorelFacts {
     bool programFolderExists = false;        // manual mode
 };
 
-install::Plan PlanCorelInstall(const PluginInputs& inputs, const CorelFacts& facts);
+shared::Plan PlanCorelInstall(const PluginInputs& inputs, const CorelFacts& facts);
 
 }  // namespace plugins

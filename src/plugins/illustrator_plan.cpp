@@ -27,7 +27,7 @@ constexpr const char* kStaleModules[] = {
 
 constexpr const char* kStaleMacros[] = {"VRXCorel11.gms", "VRXCorel12.gms", "VRXCorelEx.gms", "VRXCorelX5.gms"};
 
-void PlaceModule(install::Plan& plan, int versionIndex, const std::string& moduleFolder,
+void PlaceModule(shared::Plan& plan, int versionIndex, const std::string& moduleFolder,
                  const std::string& pluginsFolder) {
     if (versionIndex < 0 || versionIndex >= static_cast<int>(std::size(kModules))) return;
     const char* module = kModules[versionIndex];
@@ -41,8 +41,8 @@ IllustratorFolders IllustratorFoldersOf(const PluginInputs& inputs) {
     return {folder + "Support Files\\Contents\\Windows", folder + "Support Files\\Required\\Plug-ins"};
 }
 
-install::Plan PlanIllustratorInstall(const PluginInputs& inputs, const IllustratorFacts& facts) {
-    install::Plan plan;
+shared::Plan PlanIllustratorInstall(const PluginInputs& inputs, const IllustratorFacts& facts) {
+    shared::Plan plan;
     if (!facts.contentsExists || !facts.pluginsExists) {
         plan.ShowMessageAndStop(inputs.messages.pathError);
         return plan;

@@ -3,8 +3,8 @@
 // folder and the one module of the chosen version into its plug-ins folder.
 #include <string>
 
-#include "install/install_plan.h"
 #include "plugins/plugin_steps.h"
+#include "shared/install_plan.h"
 
 namespace plugins {
 
@@ -20,6 +20,6 @@ struct IllustratorFacts {
     bool pluginsExists = false;
 };
 
-install::Plan PlanIllustratorInstall(const PluginInputs& inputs, const IllustratorFacts& facts);
+shared::Plan PlanIllustratorInstall(const PluginInputs& inputs, const IllustratorFacts& facts);
 
 }  // namespace plugins

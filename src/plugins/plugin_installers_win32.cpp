@@ -5,6 +5,7 @@
 #include "plugins/host_probe_win32.h"
 #include "plugins/illustrator_plan.h"
 #include "plugins/registry_win32.h"
+#include "win/text_win32.h"
 
 namespace plugins {
 namespace {
@@ -29,32 +30,38 @@ std::optional<std::vector<std::string>> FindAutoCadLocations() {
 
 }  // namespace
 
-void InstallCorelDraw(const PluginInputs& inputs, const install::ExecutorSeams& seams, int& resultFlag) {
+shared::InstallOutcome InstallCorelDraw(const shared::InstallRequest& request, const std::string& setupFolder,
+                                        const shared::ExecutorSeams& seams) {
+    const PluginInputs inputs = PluginInputsFor(request, setupFolder, win::AnsiLeadByte);
     CorelFacts facts;
-    if (inputs.autoFlag) {
+    if (inputs.findHost) {
         facts.destination = FindCorelDestination(inputs.versionIndex);
     } else {
         facts.programFolderExists = IsExistingFolder(CorelProgramFolderToTest(inputs));
     }
-    install::ApplyPlan(PlanCorelInstall(inputs, facts), seams, resultFlag);
+    return shared::ApplyPlan(PlanCorelInstall(inputs, facts), seams);
 }
 
-void InstallAutoCad(const PluginInputs& inputs, const install::ExecutorSeams& seams, int& resultFlag) {
+shared::InstallOutcome InstallAutoCad(const shared::InstallRequest& request, const std::string& setupFolder,
+                                      const shared::ExecutorSeams& seams) {
+    const PluginInputs inputs = PluginInputsFor(request, setupFolder, win::AnsiLeadByte);
     AutoCadFacts facts;
-    if (inputs.autoFlag) {
+    if (inputs.findHost) {
         facts.locations = FindAutoCadLocations();
     } else {
         facts.markerFound = AnythingNamed(AutoCadMarkerToTest(inputs));
     }
-    install::ApplyPlan(PlanAutoCadInstall(inputs, facts), seams, resultFlag);
+    return shared::ApplyPlan(PlanAutoCadInstall(inputs, facts), seams);
 }
 
-void InstallIllustrator(const PluginInputs& inputs, const install::ExecutorSeams& seams, int& resultFlag) {
+shared::InstallOutcome InstallIllustrator(const shared::InstallRequest& request, const std::string& setupFolder,
+                                          const shared::ExecutorSeams& seams) {
+    const PluginInputs inputs = PluginInputsFor(request, setupFolder, win::AnsiLeadByte);
     const IllustratorFolders folders = IllustratorFoldersOf(inputs);
     IllustratorFacts facts;
     facts.contentsExists = IsExistingFolder(folders.contents);
     facts.pluginsExists = facts.contentsExists && IsExistingFolder(folders.plugins);
-    install::ApplyPlan(PlanIllustratorInstall(inputs, facts), seams, resultFlag);
+    return shared::ApplyPlan(PlanIllustratorInstall(inputs, facts), seams);
 }
 
 }  // namespace plugins

@@ -1,13 +1,19 @@
 #pragma once
 // The three plug-in installers: each reads what it needs from the system,
-// plans, and applies the plan.
-#include "install/plan_executor_win32.h"
-#include "plugins/plugin_steps.h"
+// plans, applies the plan and returns how it ended.
+#include <string>
+
+#include "shared/install_request.h"
+#include "shared/plan_executor_win32.h"
 
 namespace plugins {
 
-void InstallCorelDraw(const PluginInputs& inputs, const install::ExecutorSeams& seams, int& resultFlag);
-void InstallAutoCad(const PluginInputs& inputs, const install::ExecutorSeams& seams, int& resultFlag);
-void InstallIllustrator(const PluginInputs& inputs, const install::ExecutorSeams& seams, int& resultFlag);
+// setupFolder holds the supplied folders and ends in a backslash.
+shared::InstallOutcome InstallCorelDraw(const shared::InstallRequest& request, const std::string& setupFolder,
+                                        const shared::ExecutorSeams& seams);
+shared::InstallOutcome InstallAutoCad(const shared::InstallRequest& request, const std::string& setupFolder,
+                                      const shared::ExecutorSeams& seams);
+shared::InstallOutcome InstallIllustrator(const shared::InstallRequest& request, const std::string& setupFolder,
+                                          const shared::ExecutorSeams& seams);
 
 }  // namespace plugins

@@ -13,10 +13,11 @@
 #include <vector>
 
 #include "guidriver/find.h"
+#include "guidriver/screenshot.h"
 #include "guidriver/text.h"
 #include "res/resource.h"
 #include "support/setup_run.h"
-#include "win/unique_resource_win32.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -25,6 +26,10 @@ using guidriver::Narrow;
 using guidriver::PollUntil;
 using guidriver::Widen;
 using guidriver::Window;
+using testing_support::FilesBelow;
+using testing_support::ReadBytes;
+using testing_support::RemoveTree;
+using testing_support::WriteBytes;
 
 constexpr Duration kTimeout(60000);
 // Longer than 22 wait turns of 350 to 450 ms: the bar fills while it still runs.
@@ -49,95 +54,20 @@ std::string WindowsFolder() {
     return Narrow(path) + "\\";
 }
 
-std::optional<std::string> ReadFileBytes(const std::string& path) {
-    win::UniqueFile file(::CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return std::nullopt;
-    std::string bytes;
-    char buffer[65536];
-    DWORD got = 0;
-    while (::ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
-    return bytes;
-}
-
-void WriteFileBytes(const std::string& path, const std::string& bytes) {
-    win::UniqueFile file(
-        ::CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    DWORD written = 0;
-    ASSERT_TRUE(file && ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr));
-}
-
-// Names of the files directly in folder, in upper case, sorted.
-std::vector<std::string> FilesIn(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAW entry;
-    win::UniqueFind find(::FindFirstFileW(Widen(folder + "*").c_str(), &entry));
-    if (!find) return names;
-    do {
-        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-        std::string name = Narrow(entry.cFileName);
-        std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return char(std::toupper(c)); });
-        names.push_back(name);
-    } while (::FindNextFileW(find.get(), &entry));
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-void RemoveTree(const std::string& folder) {
-    for (const std::string& name : FilesIn(folder)) ::DeleteFileW(Widen(folder + name).c_str());
-    WIN32_FIND_DATAW entry;
-    win::UniqueFind find(::FindFirstFileW(Widen(folder + "*").c_str(), &entry));
-    if (find) {
-        do {
-            const std::string name = Narrow(entry.cFileName);
-            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "." && name != "..") {
-                RemoveTree(folder + name + "\\");
-            }
-        } while (::FindNextFileW(find.get(), &entry));
-    }
-    find.reset();
-    ::RemoveDirectoryW(Widen(folder).c_str());
-}
-
-void ReleaseScreenDc(HDC dc) { ::ReleaseDC(nullptr, dc); }
-void DeleteDcOf(HDC dc) { ::DeleteDC(dc); }
-void DeleteBitmapOf(HBITMAP bitmap) { ::DeleteObject(bitmap); }
-using ScreenDc = win::UniqueResource<win::NullIsInvalid<HDC, ReleaseScreenDc>>;
-using MemoryDc = win::UniqueResource<win::NullIsInvalid<HDC, DeleteDcOf>>;
-using Bitmap = win::UniqueResource<win::NullIsInvalid<HBITMAP, DeleteBitmapOf>>;
-
 // How far the bar is drawn on the screen, from 0 to 1: the rightmost pixel of
 // its middle row in the highlight colour, over the bar's width. Read from the
 // screen, which needs nothing from the busy program.
 double FillOnScreen(HWND bar) {
     RECT area;
-    if (!::GetWindowRect(bar, &area)) return -1;
-    const int width = area.right - area.left;
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof header;
-    header.biWidth = width;
-    header.biHeight = 1;
-    header.biPlanes = 1;
-    header.biBitCount = 32;
-    header.biCompression = BI_RGB;
-    ScreenDc screen(::GetDC(nullptr));
-    MemoryDc memory(::CreateCompatibleDC(screen.get()));
-    void* bits = nullptr;
-    Bitmap row(::CreateDIBSection(screen.get(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits,
-                                  nullptr, 0));
-    if (!memory || !row) return -1;
-    HGDIOBJ previous = ::SelectObject(memory.get(), row.get());
-    ::BitBlt(memory.get(), 0, 0, width, 1, screen.get(), area.left, (area.top + area.bottom) / 2, SRCCOPY);
-    ::GdiFlush();
-    ::SelectObject(memory.get(), previous);
+    if (!::GetWindowRect(bar, &area) || area.right <= area.left) return -1;
+    const LONG middle = (area.top + area.bottom) / 2;
+    const guidriver::ScreenPicture row(RECT{area.left, middle, area.right, middle + 1});
     const COLORREF highlight = ::GetSysColor(COLOR_HIGHLIGHT);
-    const auto* pixels = static_cast<const DWORD*>(bits);  // 0x00RRGGBB
     int rightmost = 0;
-    for (int x = 0; x < width; ++x) {
-        const DWORD p = pixels[x];
-        if (RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF) == highlight) rightmost = x + 1;
+    for (int x = 0; x < row.Width(); ++x) {
+        if (row.Pixel(x, 0) == highlight) rightmost = x + 1;
     }
-    return static_cast<double>(rightmost) / width;
+    return static_cast<double>(rightmost) / row.Width();
 }
 
 // The version-specific files below the Windows folder, and what 64-bit Windows 7 gets there.
@@ -170,8 +100,8 @@ protected:
     void SetUp() override {
         RemoveLeftovers();
         ::CreateDirectoryW(Widen(system_ + "LXDriver").c_str(), nullptr);
-        WriteFileBytes(system_ + "LXDriver\\UsbDriver.exe.wait", std::to_string(kSerialInstallerMs));
-        for (const SystemOwnFile& file : kSystemOwnFiles) before_.push_back(ReadFileBytes(windows_ + file.belowWindows));
+        WriteBytes(system_ + "LXDriver\\UsbDriver.exe.wait", std::to_string(kSerialInstallerMs));
+        for (const SystemOwnFile& file : kSystemOwnFiles) before_.push_back(ReadBytes(windows_ + file.belowWindows));
         run_.emplace(e2e::SetupCopy::Distribution{E2E_SAMPLE_DIST});
     }
     void TearDown() override {
@@ -199,7 +129,7 @@ protected:
         std::vector<std::string> lines;
         PollUntil(kTimeout, [&] {
             lines.clear();
-            const std::string log = ReadFileBytes(logFolder_ + "recorder.log").value_or("");
+            const std::string log = ReadBytes(logFolder_ + "recorder.log").value_or("");
             for (size_t start = 0, end; (end = log.find("\r\n", start)) != std::string::npos; start = end + 2) {
                 lines.push_back(log.substr(start, end - start));
             }
@@ -209,7 +139,7 @@ protected:
     }
 
     std::string Payload(const std::string& name) const {
-        return ReadFileBytes(e2e::WindowsPathOf(E2E_SAMPLE_PAYLOAD) + "\\" + name).value_or("<no payload file>");
+        return ReadBytes(e2e::WindowsPathOf(E2E_SAMPLE_PAYLOAD) + "\\" + name).value_or("<no payload file>");
     }
 
     const std::string logFolder_ = PreparedLogFolder();
@@ -242,10 +172,10 @@ TEST_P(DriverInstall, TheBarFillsWhileTheInstallerRunsAndTheDriverFilesStay) {
     EXPECT_EQ(Started(2), (std::vector<std::string>{"UsbDriver.exe", "InstallDriver.exe"}));
     EXPECT_EQ(guidriver::TopLevelWindows(pid).size(), 1u) << "no message after the run";
 
-    EXPECT_EQ(FilesIn(system_ + "LXDriver\\"),
+    EXPECT_EQ(FilesBelow(system_ + "LXDriver\\"),
               (std::vector<std::string>{"USBDRIVER.EXE.WAIT", "VRXWDF0.D", "VRXWDF1.D", "VRXWIN0.D", "VRXWIN1.D"}));
     for (const char* name : {"InstallDriver.exe", "VrxUsb.inf", "amd64\\libusbK.sys", "x86\\libusbK.dll"}) {
-        EXPECT_TRUE(ReadFileBytes(system_ + "VRXDriver\\" + name) == Payload(std::string("VRXDriver\\") + name))
+        EXPECT_TRUE(ReadBytes(system_ + "VRXDriver\\" + name) == Payload(std::string("VRXDriver\\") + name))
             << name;
     }
     // This 64-bit build runs on 64-bit Windows.
@@ -254,13 +184,13 @@ TEST_P(DriverInstall, TheBarFillsWhileTheInstallerRunsAndTheDriverFilesStay) {
         {system_ + "winusbcoinstaller2.dll", "LXDriver\\VrxWin1.d"},
         {windows_ + "inf\\Usbvcommtp.inf", "LXDriver\\Usbvcommtp.inf"},
         {windows_ + "inf\\Usbvcommtp.cat", "LXDriver\\Usbvcommtp.cat"}};
-    for (const auto& [target, source] : staged) EXPECT_TRUE(ReadFileBytes(target) == Payload(source)) << target;
+    for (const auto& [target, source] : staged) EXPECT_TRUE(ReadBytes(target) == Payload(source)) << target;
     // The system's own modem INF and serial driver: Windows 7 only, and only where none is.
     for (size_t i = 0; i < before_.size(); ++i) {
         const SystemOwnFile& file = kSystemOwnFiles[i];
         const std::optional<std::string> expected =
             before_[i] || !IsWindows7() ? before_[i] : std::optional<std::string>(Payload(file.windows7Source));
-        EXPECT_TRUE(ReadFileBytes(windows_ + file.belowWindows) == expected)
+        EXPECT_TRUE(ReadBytes(windows_ + file.belowWindows) == expected)
             << file.belowWindows << (IsWindows7() ? " on Windows 7" : " on neither XP nor 7");
     }
 }

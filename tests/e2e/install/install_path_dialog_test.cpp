@@ -10,16 +10,21 @@
 #include <string>
 #include <vector>
 
+#include "../../common/install_path_rows.h"
 #include "guidriver/find.h"
-#include "guidriver/screenshot.h"
 #include "res/resource.h"
+#include "support/pictures.h"
 #include "support/setup_run.h"
 
 namespace {
 
 using guidriver::Duration;
 using guidriver::Window;
-using Rows = std::vector<std::string>;
+using expected_rows::kCorelDrawExample;
+using expected_rows::kCorelDrawVersions;
+using expected_rows::kIllustratorExample;
+using expected_rows::kIllustratorVersions;
+using expected_rows::Rows;
 
 constexpr Duration kTimeout(30000);
 constexpr char kChineseCaption[] = "选择安装目录";
@@ -31,12 +36,6 @@ constexpr int kBrowseTree = 0x3741;
 constexpr int kBrowseTitleText = 0x3742;
 constexpr int kBrowseStatusText = 0x3743;
 
-const Rows kCorelDrawVersions{"CorelDraw 11",        "CorelDraw 12",           "CorelDraw X3",
-                              "CorelDraw X4",        "CorelDraw X5",           "CorelDraw X6(32bit)",
-                              "CorelDraw X6(64bit)", "CorelDraw X7/X8(32bit)", "CorelDraw X7/X8(64bit)"};
-const Rows kIllustratorVersions{"CS5",           "CS6(32bit)",     "CS6(64bit)",     "CC(32bit)",
-                                "CC(64bit)",     "CC 2014(32bit)", "CC 2014(64bit)", "CC 2015(32bit)",
-                                "CC 2015(64bit)", "CC 2017(32bit)", "CC 2017(64bit)"};
 
 std::string Ini(const std::string& language) { return "[SetupCfg]\r\nLanguage=" + language + "\r\n"; }
 
@@ -199,9 +198,6 @@ TEST_P(PathDialogType, ShowsTheTypesListAndStatesInBothLanguages) {
     }
 }
 
-const char kCorelDrawExample[] = "eg:  C:\\Program Files\\Corel\\CorelDRAW Graphics Suite X6";
-const char kIllustratorExample[] = "eg:  C:\\Program Files\\Adobe Illustrator CS6";
-
 INSTANTIATE_TEST_SUITE_P(
     Setup, PathDialogType,
     ::testing::Values(TypeCase{"Product", 0, 1, &kCorelDrawVersions, 1, "", false, false, false},
@@ -262,12 +258,7 @@ protected:
     void SaveDialog(int type, int languageRow, const std::string& name) {
         Start();
         const Window dialog = Open(type, languageRow);
-        const std::string path = e2e::WindowsPathOf(E2E_SCREENSHOT_DIR) + "\\" + name + ".bmp";
-        const auto size = guidriver::SaveScreenshot(dialog.Handle(), path);
-        RECT frame{};
-        ::GetWindowRect(dialog.Handle(), &frame);
-        EXPECT_EQ(size.width, frame.right - frame.left);
-        EXPECT_EQ(size.height, frame.bottom - frame.top);
+        e2e::SaveWindowPicture(dialog.Handle(), e2e::WindowsPathOf(E2E_SCREENSHOT_DIR), name);
     }
 };
 

@@ -14,12 +14,15 @@
 #include "guidriver/screenshot.h"
 #include "guidriver/text.h"
 #include "res/resource.h"
+#include "shared/profile_file_win32.h"
 #include "support/setup_run.h"
+#include "support/temp_folder.h"
 
 namespace {
 
 using guidriver::Duration;
 using guidriver::Window;
+using testing_support::Exists;
 
 constexpr Duration kTimeout(60000);
 
@@ -32,18 +35,10 @@ struct LanguageCase {
 
 void PrintTo(const LanguageCase& c, std::ostream* out) { *out << "Language row " << c.row; }
 
-bool Exists(const std::string& path) { return ::GetFileAttributesW(guidriver::Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
-
 std::string ShellFolder(int csidl) {
     wchar_t path[MAX_PATH] = {};
     ::SHGetSpecialFolderPathW(nullptr, path, csidl, FALSE);
     return guidriver::Narrow(path);
-}
-
-std::string ProfileValue(const std::string& file, const char* section, const char* key) {
-    char value[256] = {};
-    ::GetPrivateProfileStringA(section, key, "<none>", value, sizeof value, file.c_str());
-    return value;
 }
 
 // Shortcuts land in the prefix's real desktop and programs folders.
@@ -108,7 +103,7 @@ TEST_P(ProductInstall, InstallsThenReportsTheProductBusyWhenAFileCannotBeReplace
         EXPECT_TRUE(Exists(Product(supplied))) << supplied;
     }
     const std::string settings = Product("VRXCfg\\SoftCfg.ini");
-    EXPECT_EQ(ProfileValue(settings, "BaseCfg", "Language"), std::to_string(GetParam().row + 1));
+    EXPECT_EQ(shared::ProfileFile(settings).ReadString("BaseCfg", "Language", "<none>"), std::to_string(GetParam().row + 1));
     for (const std::string& link : {shortcuts_.desktop, shortcuts_.startMenu, shortcuts_.uninstall}) {
         EXPECT_TRUE(Exists(link)) << link;
     }

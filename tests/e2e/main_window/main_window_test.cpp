@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "guidriver/find.h"
-#include "guidriver/screenshot.h"
 #include "res/resource.h"
+#include "support/pictures.h"
 #include "support/setup_run.h"
 
 namespace {
@@ -189,12 +189,7 @@ TEST_F(MainWindow, CloseBoxEndsProgram) {
 class Screenshots : public MainWindow {
 protected:
     static void Save(const Window& window, const std::string& name) {
-        const std::string path = e2e::WindowsPathOf(E2E_SCREENSHOT_DIR) + "\\" + name + ".bmp";
-        const auto size = guidriver::SaveScreenshot(window.Handle(), path);
-        RECT frame{};
-        ::GetWindowRect(window.Handle(), &frame);
-        EXPECT_EQ(size.width, frame.right - frame.left);
-        EXPECT_EQ(size.height, frame.bottom - frame.top);
+        e2e::SaveWindowPicture(window.Handle(), e2e::WindowsPathOf(E2E_SCREENSHOT_DIR), name);
     }
 };
 

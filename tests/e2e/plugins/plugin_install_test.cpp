@@ -5,27 +5,25 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "guidriver/find.h"
 #include "res/resource.h"
+#include "shared/install_request.h"
+#include "shared/profile_file_win32.h"
 #include "support/folder_levels.h"
 #include "support/registry_tree.h"
 #include "support/setup_run.h"
+#include "support/temp_folder.h"
 
 namespace {
 
 using guidriver::Duration;
 using guidriver::Window;
+using shared::InstallType;
 using testing_support::RegistryTree;
 
 constexpr Duration kTimeout(60000);
-
-// Rows of the Type list.
-constexpr int kCorelDraw = 1;
-constexpr int kAutoCad = 2;
-constexpr int kIllustrator = 3;
 
 struct LanguageCase {
     int row;
@@ -37,19 +35,16 @@ struct LanguageCase {
 void PrintTo(const LanguageCase& c, std::ostream* out) { *out << "Language row " << c.row; }
 
 std::string Content(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return "<missing " + path + ">";
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
+    return testing_support::ReadBytes(path).value_or("<missing " + path + ">");
 }
 
 std::string Payload(const std::string& entry) { return Content(e2e::WindowsPathOf(E2E_SAMPLE_PAYLOAD) + "\\" + entry); }
 
-std::string ProfileValue(const std::string& file, const char* section, const char* key) {
-    char value[256] = {};
-    ::GetPrivateProfileStringA(section, key, "<none>", value, sizeof value, file.c_str());
-    return value;
+// The Type list's row that shows the type.
+int RowOf(InstallType type) {
+    int row = 0;
+    while (shared::InstallTypeOfRow(row) != type) ++row;
+    return row;
 }
 
 class PluginInstall : public ::testing::TestWithParam<LanguageCase> {
@@ -65,8 +60,8 @@ protected:
     }
 
     // Install pressed for the type, the path dialog answered, OK: returns the one message box's text.
-    std::string Install(int type, bool automatic, int versionRow, const std::string& path) {
-        main_.Control(IDC_TYPE_LIST).SelectRow(type);
+    std::string Install(InstallType type, bool automatic, int versionRow, const std::string& path) {
+        main_.Control(IDC_TYPE_LIST).SelectRow(RowOf(type));
         main_.Control(IDC_INSTALL).Click();
         Window dialog = guidriver::WaitForWindow(GetParam().pathDialogCaption, run_.Process().Id(), kTimeout);
         const Window autoBox = dialog.Control(IDC_AUTO_INSTALL);
@@ -85,7 +80,7 @@ protected:
     }
 
     void ExpectSettings(const std::string& programsFolder) const {
-        EXPECT_EQ(ProfileValue(programsFolder + "\\VRXCfg\\SoftCfg.ini", "BaseCfg", "Language"),
+        EXPECT_EQ(shared::ProfileFile(programsFolder + "\\VRXCfg\\SoftCfg.ini").ReadString("BaseCfg", "Language", "<none>"),
                   std::to_string(GetParam().row + 1));
     }
 
@@ -98,13 +93,13 @@ TEST_P(PluginInstall, CorelDrawFromItsRegistryKeyAndFromATypedFolder) {
     const std::string programs11 = MakeFolders("Corel11\\Programs");
     MakeFolders("Corel11\\Draw");
     ASSERT_TRUE(corel.Set("Setup\\Corel Graphics Suite 11", "Destination", run_.Copy().Folder() + "Corel11"));
-    EXPECT_EQ(Install(kCorelDraw, true, 0, ""), GetParam().success);
+    EXPECT_EQ(Install(InstallType::CorelDraw, true, 0, ""), GetParam().success);
     EXPECT_EQ(Content(run_.Copy().Folder() + "Corel11\\Draw\\GMS\\VRXCorel.gms"), Payload("VRXCorel\\VRXCorel11.gms"));
     EXPECT_EQ(Content(programs11 + "\\VRXSrtCad64.dll"), Payload("VRXCorel\\VRXSrtCad64.dll"));
     ExpectSettings(programs11);
 
     const std::string programsX8 = MakeFolders("CorelX8\\Programs64");
-    EXPECT_EQ(Install(kCorelDraw, false, 8, run_.Copy().Folder() + "CorelX8"), GetParam().success);
+    EXPECT_EQ(Install(InstallType::CorelDraw, false, 8, run_.Copy().Folder() + "CorelX8"), GetParam().success);
     EXPECT_EQ(Content(run_.Copy().Folder() + "CorelX8\\Draw\\GMS\\VRXCorel.gms"),
               Payload("VRXCorel\\VRXCorelEx64.gms"));
     EXPECT_EQ(Content(programsX8 + "\\VRXPrograms\\BeamDraft.exe"), Payload("VRXPrograms\\BeamDraft.exe"));
@@ -116,14 +111,14 @@ TEST_P(PluginInstall, AutoCadFromTheRegistryAndFromATypedFolder) {
     const std::string registered = MakeFolders("Acad2024\\Fonts");
     const std::string acad2024 = registered.substr(0, registered.size() - 6);
     ASSERT_TRUE(autodesk.Set("AutoCAD\\R24.3\\ACAD-7101:409", "AcadLocation", acad2024));
-    EXPECT_EQ(Install(kAutoCad, true, -1, ""), GetParam().success);
+    EXPECT_EQ(Install(InstallType::AutoCad, true, -1, ""), GetParam().success);
     EXPECT_EQ(Content(acad2024 + "\\acad.lsp"), Payload(std::string("VRXCad\\") + GetParam().autoCadStartup));
     EXPECT_EQ(Content(acad2024 + "\\Fonts\\gbcbig.shx"), Payload("VRXFonts\\gbcbig.shx"));
     ExpectSettings(acad2024);
 
     const std::string typed = MakeFolders("AcadTyped");
     std::ofstream(typed + "\\acad.exe") << "acad";
-    EXPECT_EQ(Install(kAutoCad, false, -1, typed + "\\"), GetParam().success);
+    EXPECT_EQ(Install(InstallType::AutoCad, false, -1, typed + "\\"), GetParam().success);
     EXPECT_EQ(Content(typed + "\\acad.dvb"), Payload("VRXCad\\acad.dvb"));
     ExpectSettings(typed);
 }
@@ -131,7 +126,7 @@ TEST_P(PluginInstall, AutoCadFromTheRegistryAndFromATypedFolder) {
 TEST_P(PluginInstall, IllustratorIntoATypedFolder) {
     const std::string contents = MakeFolders("AI\\Support Files\\Contents\\Windows");
     const std::string plugins = MakeFolders("AI\\Support Files\\Required\\Plug-ins");
-    EXPECT_EQ(Install(kIllustrator, false, 6, run_.Copy().Folder() + "AI"), GetParam().success);
+    EXPECT_EQ(Install(InstallType::Illustrator, false, 6, run_.Copy().Folder() + "AI"), GetParam().success);
     EXPECT_EQ(Content(plugins + "\\VRXPlugin_CC2014X64.aip"), Payload("VrxAi\\VRXPlugin_CC2014x64.aip"));
     EXPECT_EQ(Content(contents + "\\VRXPrograms\\BeamDraft.exe"), Payload("VRXPrograms\\BeamDraft.exe"));
     EXPECT_EQ(::GetFileAttributesA((contents + "\\VRXAi").c_str()), INVALID_FILE_ATTRIBUTES);

@@ -6,11 +6,11 @@
 
 #include "guidriver/process.h"
 #include "guidriver/window.h"
+#include "support/temp_folder.h"
 
 namespace e2e {
 
-// A Linux path of the build tree as the Windows side sees it (drive Z: is /).
-std::string WindowsPathOf(const std::string& unixPath);
+using testing_support::WindowsPathOf;
 
 // The copy and its folder; the folder goes away with the object.
 class SetupCopy {
@@ -26,12 +26,12 @@ public:
     SetupCopy(const SetupCopy&) = delete;
     SetupCopy& operator=(const SetupCopy&) = delete;
 
-    const std::string& Folder() const { return folder_; }  // ends in a backslash
-    std::string ExePath() const { return folder_ + "Setup.exe"; }
+    const std::string& Folder() const { return scratch_.Path(); }  // ends in a backslash
+    std::string ExePath() const { return scratch_ / "Setup.exe"; }
     guidriver::StartedProcess Start() const;
 
 private:
-    std::string folder_;
+    testing_support::TempFolder scratch_;
 };
 
 // One run of a copy: started on construction; on destruction the program is

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_texts.h"
+#include "shared/language.h"
 
 namespace app {
 namespace {
@@ -33,10 +34,10 @@ TEST(SetupFolderOf, CutsAfterTheLastBackslashCharacter) {
 }
 
 TEST(MainWindowTexts, OnlySimplifiedChineseSelectsChinese) {
-    EXPECT_TRUE(IsChineseLanguageCode(1));
-    for (int code : {2, 3, 4}) EXPECT_FALSE(IsChineseLanguageCode(code));
-    EXPECT_TRUE(IsChineseLanguageIndex(0));
-    for (int index : {1, 2, 3}) EXPECT_FALSE(IsChineseLanguageIndex(index));
+    EXPECT_TRUE(shared::IsChinese(shared::LanguageCode{1}));
+    for (int code : {2, 3, 4}) EXPECT_FALSE(shared::IsChinese(shared::LanguageCode{code}));
+    EXPECT_TRUE(shared::IsChinese(shared::LanguageIndex{0}));
+    for (int index : {-1, 1, 2, 3}) EXPECT_FALSE(shared::IsChinese(shared::LanguageIndex{index}));
     EXPECT_STREQ(MainWindowTextsFor(false).languageLabel, "Lanuage:");
 }
 

@@ -17,10 +17,10 @@ std::vector<std::string> Plan(const StagingFacts& facts) { return Describe(PlanD
 
 std::vector<std::string> CoInstallersAndInfPair(const std::string& wdf, const std::string& win) {
     return {
-        "copy " + kSource + wdf + " -> C:\\Windows\\system32\\WdfCoInstaller01011.dll, replacing",
-        "copy " + kSource + win + " -> C:\\Windows\\system32\\winusbcoinstaller2.dll, replacing",
-        "copy " + kSource + "Usbvcommtp.inf -> C:\\Windows\\inf\\Usbvcommtp.inf, replacing",
-        "copy " + kSource + "Usbvcommtp.cat -> C:\\Windows\\inf\\Usbvcommtp.cat, replacing",
+        "copy file " + kSource + wdf + " -> C:\\Windows\\system32\\WdfCoInstaller01011.dll",
+        "copy file " + kSource + win + " -> C:\\Windows\\system32\\winusbcoinstaller2.dll",
+        "copy file " + kSource + "Usbvcommtp.inf -> C:\\Windows\\inf\\Usbvcommtp.inf",
+        "copy file " + kSource + "Usbvcommtp.cat -> C:\\Windows\\inf\\Usbvcommtp.cat",
     };
 }
 
@@ -31,9 +31,9 @@ std::vector<std::string> Then(std::vector<std::string> lines, const std::vector<
 
 std::vector<std::string> SystemModemFiles(const std::string& inf, const std::string& sys) {
     return {
-        "copy " + kSource + inf + " -> C:\\Windows\\inf\\mdmcpq.inf, if absent",
-        "copy " + kSource + sys + " -> C:\\Windows\\inf\\usbser.sys, if absent",
-        "copy " + kSource + sys + " -> C:\\Windows\\system32\\drivers\\usbser.sys, if absent",
+        "copy file " + kSource + inf + " -> C:\\Windows\\inf\\mdmcpq.inf if absent",
+        "copy file " + kSource + sys + " -> C:\\Windows\\inf\\usbser.sys if absent",
+        "copy file " + kSource + sys + " -> C:\\Windows\\system32\\drivers\\usbser.sys if absent",
     };
 }
 
@@ -50,8 +50,8 @@ TEST(StagingPlan, Windows7In64BitPlacesTheFilesIntoTheStoreFolderToo) {
     const std::vector<std::string> expected =
         Then(Then(CoInstallersAndInfPair("VrxWdf1.d", "VrxWin1.d"), SystemModemFiles("vrx246m2.006", "vrx246u2.006")),
              {"create folder " + store,
-              "copy " + kSource + "vrx246m2.006 -> " + store + "mdmcpq.inf, if absent",
-              "copy " + kSource + "vrx246u2.006 -> " + store + "usbser.sys, if absent"});
+              "copy file " + kSource + "vrx246m2.006 -> " + store + "mdmcpq.inf if absent",
+              "copy file " + kSource + "vrx246u2.006 -> " + store + "usbser.sys if absent"});
     EXPECT_EQ(Plan(Facts(WindowsVersion{6, 1}, true, "mdmcpq.inf_amd64_neutral_b53453733bd795bc")), expected);
 }
 

@@ -5,17 +5,19 @@
 
 #include <algorithm>
 
-#include "install/message_set.h"
+#include "shared/message_set.h"
 
 namespace install {
 namespace {
+
+using shared::LanguageIndex;
 
 ProductInstallInputs Inputs(const std::string& installPath) {
     ProductInstallInputs inputs;
     inputs.installPath = installPath;
     inputs.productName = "LaserWorks";
     inputs.setupFolder = "D:\\Dist\\";
-    inputs.languageCode = 3;
+    inputs.languageCode = shared::LanguageCode{3};
     inputs.busyMessage = "busy";
     inputs.desktopFolder = "C:\\Users\\u\\Desktop";
     inputs.programsFolder = "C:\\Users\\u\\Start Menu\\Programs";
@@ -75,18 +77,18 @@ TEST(ProductPlan, AFolderTheShellCannotNameGetsNoShortcut) {
 }
 
 TEST(InstallTexts, MessageSetsSuccessTextsAndLanguageCodes) {
-    EXPECT_STREQ(MessageSetFor(0).productBusy, "安装失败! 关闭正在运行的BeamDraft后重试");
-    EXPECT_STREQ(MessageSetFor(1).productBusy, "error! please Close the BeamDraft!");
-    for (int index : {2, 3, -1}) EXPECT_STREQ(MessageSetFor(index).productBusy, "Can't copy files, error!");
+    EXPECT_STREQ(MessageSetFor(LanguageIndex{0}).productBusy, "安装失败! 关闭正在运行的BeamDraft后重试");
+    EXPECT_STREQ(MessageSetFor(LanguageIndex{1}).productBusy, "error! please Close the BeamDraft!");
+    for (int index : {2, 3, -1}) EXPECT_STREQ(MessageSetFor(LanguageIndex{index}).productBusy, "Can't copy files, error!");
     // Only the first row differs between the two English sets.
-    EXPECT_STREQ(MessageSetFor(1).corelDrawMissing, "Can't find Coreldraw!");
-    EXPECT_STREQ(MessageSetFor(3).closeAutoCad, "Please Close AutoCAD, and try to Install!");
-    EXPECT_STREQ(MessageSetFor(0).autoCadMissing, "找不到AutoCAD!");
-    EXPECT_STREQ(SuccessMessageFor(0), "安装成功!");
-    for (int index : {1, 2, 3, -1}) EXPECT_STREQ(SuccessMessageFor(index), "Install OK!");
-    const int codes[] = {LanguageCodeFor(0), LanguageCodeFor(1), LanguageCodeFor(2), LanguageCodeFor(3),
-                         LanguageCodeFor(-1), LanguageCodeFor(4)};
-    EXPECT_EQ(std::vector<int>(std::begin(codes), std::end(codes)), (std::vector<int>{1, 2, 3, 4, 1, 1}));
+    EXPECT_STREQ(MessageSetFor(LanguageIndex{1}).corelDrawMissing, "Can't find Coreldraw!");
+    EXPECT_STREQ(MessageSetFor(LanguageIndex{3}).closeAutoCad, "Please Close AutoCAD, and try to Install!");
+    EXPECT_STREQ(MessageSetFor(LanguageIndex{0}).autoCadMissing, "找不到AutoCAD!");
+    EXPECT_STREQ(SuccessMessageFor(LanguageIndex{0}), "安装成功!");
+    for (int index : {1, 2, 3, -1}) EXPECT_STREQ(SuccessMessageFor(LanguageIndex{index}), "Install OK!");
+    std::vector<int> codes;
+    for (int row : {0, 1, 2, 3, -1, 4}) codes.push_back(shared::LanguageCodeFor(LanguageIndex{row}).value);
+    EXPECT_EQ(codes, (std::vector<int>{1, 2, 3, 4, 1, 1}));
 }
 
 }  // namespace

@@ -10,8 +10,8 @@
 namespace plugins {
 namespace {
 
-PluginInputs Inputs(int autoFlag, int languageIndex, const std::string& installPath = "C:\\Acad") {
-    return InputsFor{installPath, autoFlag, -1, languageIndex}.Make();
+PluginInputs Inputs(bool findHost, int languageIndex, const std::string& installPath = "C:\\Acad") {
+    return InputsFor{installPath, findHost, -1, languageIndex}.Make();
 }
 
 AutoCadFacts Marker() {
@@ -26,12 +26,12 @@ AutoCadFacts Registered(std::vector<std::string> locations) {
     return facts;
 }
 
-std::vector<std::string> Lines(const install::Plan& plan) { return install::Describe(plan); }
+std::vector<std::string> Lines(const shared::Plan& plan) { return shared::Describe(plan); }
 
-std::vector<std::string> Extractions(const install::Plan& plan) {
+std::vector<std::string> Extractions(const shared::Plan& plan) {
     std::vector<std::string> roots;
-    for (const install::Step& step : plan.Steps()) {
-        if (step.kind == install::StepKind::ExtractProduct) roots.push_back(step.path);
+    for (const shared::Step& step : plan.Steps()) {
+        if (step.kind == shared::StepKind::ExtractProduct) roots.push_back(step.path);
     }
     return roots;
 }
@@ -78,7 +78,7 @@ TEST(AutoCadPlan, EveryLanguageButSimplifiedChineseGetsTheEnglishStartup) {
 }
 
 TEST(AutoCadPlan, EveryRegisteredProductIsServedInOrderThenTheResultIsSet) {
-    const install::Plan plan =
+    const shared::Plan plan =
         PlanAutoCadInstall(Inputs(1, 2), Registered({"C:\\R18\\A", "C:\\R18\\B", "D:\\R19\\A", "C:\\R18\\A"}));
     EXPECT_EQ(Extractions(plan),
               (std::vector<std::string>{"C:\\R18\\A\\", "C:\\R18\\B\\", "D:\\R19\\A\\", "C:\\R18\\A\\"}));

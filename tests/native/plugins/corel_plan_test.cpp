@@ -10,8 +10,8 @@
 namespace plugins {
 namespace {
 
-PluginInputs Inputs(int versionIndex, int autoFlag, const std::string& installPath = "D:\\Corel") {
-    return InputsFor{installPath, autoFlag, versionIndex, 2}.Make();
+PluginInputs Inputs(int versionIndex, bool findHost, const std::string& installPath = "D:\\Corel") {
+    return InputsFor{installPath, findHost, versionIndex, 2}.Make();
 }
 
 CorelFacts Found(const std::string& destination) {
@@ -26,11 +26,11 @@ CorelFacts FolderExists() {
     return facts;
 }
 
-std::vector<std::string> Lines(const install::Plan& plan) { return install::Describe(plan); }
+std::vector<std::string> Lines(const shared::Plan& plan) { return shared::Describe(plan); }
 
-const install::Step* FirstOf(const install::Plan& plan, install::StepKind kind) {
+const shared::Step* FirstOf(const shared::Plan& plan, shared::StepKind kind) {
     const auto& steps = plan.Steps();
-    auto it = std::find_if(steps.begin(), steps.end(), [&](const install::Step& s) { return s.kind == kind; });
+    auto it = std::find_if(steps.begin(), steps.end(), [&](const shared::Step& s) { return s.kind == kind; });
     return it == steps.end() ? nullptr : &*it;
 }
 
@@ -88,7 +88,7 @@ TEST(CorelPlan, ManualModeMakesDrawThenExtractsThenMakesTheMacroFolder) {
 TEST(CorelPlan, AutomaticModeMakesTheMacroFolderBeforeExtracting) {
     // The destination as CorelDRAW stores it, with a trailing backslash: the
     // joined paths keep the doubled separator.
-    const install::Plan plan = PlanCorelInstall(Inputs(8, 1), Found("C:\\CD\\"));
+    const shared::Plan plan = PlanCorelInstall(Inputs(8, 1), Found("C:\\CD\\"));
     const std::vector<std::string> lines = Lines(plan);
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[0], "create folder C:\\CD\\\\Draw\\GMS\\");
@@ -132,11 +132,11 @@ TEST(CorelPlan, EveryVersionFindsItsFolderKeysAndMacro) {
         EXPECT_EQ(CorelRegistryKeys(v.index), v.keys);
         EXPECT_EQ(CorelProgramFolderToTest(Inputs(v.index, 0)), std::string("D:\\Corel\\") + v.programFolder);
         const std::string programs = std::string("D:\\Corel\\") + v.programFolder + "\\";
-        for (const install::Plan& plan :
+        for (const shared::Plan& plan :
              {PlanCorelInstall(Inputs(v.index, 0), FolderExists()), PlanCorelInstall(Inputs(v.index, 1), Found("D:\\Corel"))}) {
-            ASSERT_NE(FirstOf(plan, install::StepKind::ExtractProduct), nullptr);
-            EXPECT_EQ(FirstOf(plan, install::StepKind::ExtractProduct)->path, programs);
-            const install::Step* macro = FirstOf(plan, install::StepKind::CopyOneFile);
+            ASSERT_NE(FirstOf(plan, shared::StepKind::ExtractProduct), nullptr);
+            EXPECT_EQ(FirstOf(plan, shared::StepKind::ExtractProduct)->path, programs);
+            const shared::Step* macro = FirstOf(plan, shared::StepKind::CopyOneFile);
             ASSERT_NE(macro, nullptr);
             EXPECT_EQ(macro->source, programs + "VRXCorel\\" + v.macroFile);
             EXPECT_EQ(macro->path, "D:\\Corel\\Draw\\GMS\\VRXCorel.gms");
@@ -156,7 +156,7 @@ TEST(CorelPlan, WhatIsNotFoundStopsWithItsMessageBeforeWritingAnything) {
         EXPECT_EQ(Lines(PlanCorelInstall(Inputs(index, 0), FolderExists())), missing);
     }
     PluginInputs chinese = Inputs(0, 1);
-    chinese.messages = install::MessageSetFor(0);
+    chinese.messages = shared::MessageSetFor(shared::LanguageIndex{0});
     EXPECT_EQ(Lines(PlanCorelInstall(chinese, CorelFacts{})), std::vector<std::string>{"say 找不到CorelDraw! and stop"});
 }
 

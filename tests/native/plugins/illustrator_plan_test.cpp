@@ -14,7 +14,7 @@ PluginInputs Inputs(int versionIndex, const std::string& installPath = "C:\\AI")
 
 constexpr IllustratorFacts kBothFolders{true, true};
 
-std::vector<std::string> Lines(const install::Plan& plan) { return install::Describe(plan); }
+std::vector<std::string> Lines(const shared::Plan& plan) { return shared::Describe(plan); }
 
 const std::string kContents = "C:\\AI\\Support Files\\Contents\\Windows\\";
 const std::string kPlugins = "C:\\AI\\Support Files\\Required\\Plug-ins\\";
@@ -64,10 +64,10 @@ TEST(IllustratorPlan, InstallsStepByStep) {
     EXPECT_EQ(Lines(PlanIllustratorInstall(Inputs(2, "C:\\AI\\"), kBothFolders)), expected);
 }
 
-std::vector<std::string> ModuleCopies(const install::Plan& plan) {
+std::vector<std::string> ModuleCopies(const shared::Plan& plan) {
     std::vector<std::string> copies;
-    for (const install::Step& step : plan.Steps()) {
-        if (step.kind == install::StepKind::CopyOneFile) copies.push_back(step.source + " -> " + step.path);
+    for (const shared::Step& step : plan.Steps()) {
+        if (step.kind == shared::StepKind::CopyOneFile) copies.push_back(step.source + " -> " + step.path);
     }
     return copies;
 }
@@ -84,7 +84,7 @@ TEST(IllustratorPlan, EachVersionPlacesItsOwnModuleAndNoneOutsideTheTable) {
             << index;
     }
     for (int index : {-1, 11}) {
-        const install::Plan plan = PlanIllustratorInstall(Inputs(index), kBothFolders);
+        const shared::Plan plan = PlanIllustratorInstall(Inputs(index), kBothFolders);
         EXPECT_TRUE(ModuleCopies(plan).empty()) << index;
         EXPECT_EQ(Lines(plan).back(), "set result");
     }

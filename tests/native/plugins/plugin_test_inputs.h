@@ -1,15 +1,15 @@
 #pragma once
-// What the install worker hands a plug-in installer, for the plan tests.
+// What a plug-in planner is handed, for the plan tests.
 #include <string>
 
-#include "install/message_set.h"
 #include "plugins/plugin_steps.h"
+#include "shared/message_set.h"
 
 namespace plugins {
 
 struct InputsFor {
     std::string installPath;
-    int autoFlag = 0;
+    bool findHost = false;
     int versionIndex = -1;
     int languageIndex = 2;
 
@@ -17,12 +17,12 @@ struct InputsFor {
     PluginInputs Make() const {
         PluginInputs inputs;
         inputs.installPath = installPath;
-        inputs.autoFlag = autoFlag;
+        inputs.findHost = findHost;
         inputs.versionIndex = versionIndex;
-        inputs.languageIndex = languageIndex;
-        inputs.languageCode = install::LanguageCodeFor(languageIndex);
+        inputs.language = shared::LanguageIndex{languageIndex};
+        inputs.languageCode = shared::LanguageCodeFor(inputs.language);
         inputs.setupFolder = "E:\\Dist\\";
-        inputs.messages = install::MessageSetFor(languageIndex);
+        inputs.messages = shared::MessageSetFor(inputs.language);
         return inputs;
     }
 };

@@ -20,7 +20,7 @@ class OpenMainDialog : public MainDialog {
 public:
     OpenMainDialog(const std::string& product, int languageCode) {
         SetProductName(product);
-        SetLanguageCode(languageCode);
+        SetLanguageCode(shared::LanguageCode{languageCode});
         CreateModeless();
     }
     std::string Text(int id) const { return WindowText(Item(id)); }

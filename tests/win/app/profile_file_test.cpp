@@ -1,10 +1,10 @@
-#include "app/profile_file_win32.h"
+#include "shared/profile_file_win32.h"
 
 #include <gtest/gtest.h>
 
 #include "support/temp_folder.h"
 
-namespace app {
+namespace shared {
 namespace {
 
 using testing_support::TempFolder;
@@ -114,4 +114,4 @@ TEST_F(ProfileFileTest, SetPathReplacesOrEmptiesThePath) {
 }
 
 }  // namespace
-}  // namespace app
+}  // namespace shared

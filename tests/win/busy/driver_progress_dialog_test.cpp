@@ -1,16 +1,18 @@
-#include "app/driver_progress_dialog_win32.h"
+#include "driver/driver_progress_dialog_win32.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include "app/window_placement_win32.h"
+#include "shared/window_placement_win32.h"
 #include "busy/owner_window.h"
 #include "res/resource.h"
 #include "win/text_win32.h"
 #include "win/unique_resource_win32.h"
 
-namespace app {
+namespace shared {
 namespace {
+
+using driver::DriverProgressDialog;
 
 class DriverProgressDialogTest : public ::testing::Test {
 protected:
@@ -44,13 +46,10 @@ TEST_F(DriverProgressDialogTest, CreatesItsWindowWithTheCaptionCentredOnThePoint
     EXPECT_EQ(dialog.Handle(), nullptr);
 }
 
-TEST_F(DriverProgressDialogTest, MovesTheBarAndCallsBackWithTheOwner) {
+TEST_F(DriverProgressDialogTest, MovesTheBarAndTicksItsPacing) {
     DriverProgressDialog dialog(owner.get());
-    HWND stepOwner = nullptr;
-    HWND tickOwner = nullptr;
     int ticks = 0;
-    dialog.SetCallbacks([&](HWND o) { stepOwner = o; return 22u; },
-                        [&](HWND o) { tickOwner = o; ++ticks; return 0; });
+    dialog.SetPacing(22, [&] { ++ticks; });
     ASSERT_TRUE(dialog.CreateWindowPart());
 
     dialog.SetProgressRange(0, 100);
@@ -63,11 +62,9 @@ TEST_F(DriverProgressDialogTest, MovesTheBarAndCallsBackWithTheOwner) {
     EXPECT_EQ(dialog.ProgressPosition(), 45);
 
     EXPECT_EQ(dialog.StepCount(), 22u);
-    EXPECT_EQ(stepOwner, owner.get());
-    dialog.Tick();
+    dialog.OnTick();
     EXPECT_EQ(ticks, 1);
-    EXPECT_EQ(tickOwner, owner.get());
 }
 
 }  // namespace
-}  // namespace app
+}  // namespace shared

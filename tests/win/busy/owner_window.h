@@ -5,7 +5,7 @@
 
 #include "win/unique_resource_win32.h"
 
-namespace app {
+namespace shared {
 
 inline win::UniqueWindow MakeWindow(DWORD style, int left, int top, int width, int height) {
     // As at start-up, where the progress bar class is registered before any busy window opens.
@@ -19,4 +19,4 @@ inline win::UniqueWindow MakeOwner(int left = 120, int top = 90) {
     return MakeWindow(WS_OVERLAPPEDWINDOW, left, top, 420, 260);
 }
 
-}  // namespace app
+}  // namespace shared

@@ -1,5 +1,5 @@
 // The USB-driver buttons of the main window: the progress window's caption by
-// language and its place, and the pacing the main window supplies.
+// language and its place, and the pacing of its bar.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "app/main_dialog_win32.h"
-#include "app/window_placement_win32.h"
+#include "driver/driver_command_win32.h"
+#include "shared/window_placement_win32.h"
 #include "res/resource.h"
 #include "support/temp_folder.h"
 #include "win/text_win32.h"
@@ -17,7 +18,7 @@ namespace {
 
 struct ShownWindow {
     std::string caption;
-    app::Rect rect;
+    shared::Rect rect;
 };
 
 BOOL CALLBACK CollectOwnedWindow(HWND window, LPARAM context) {
@@ -25,7 +26,7 @@ BOOL CALLBACK CollectOwnedWindow(HWND window, LPARAM context) {
     if (::GetWindow(window, GW_OWNER) != search->first || !::IsWindowVisible(window)) return TRUE;
     wchar_t caption[128] = {};
     ::GetWindowTextW(window, caption, 128);
-    search->second.push_back({win::ToUtf8(caption), app::ScreenRectOf(window)});
+    search->second.push_back({win::ToUtf8(caption), shared::ScreenRectOf(window)});
     return TRUE;
 }
 
@@ -39,26 +40,32 @@ std::vector<ShownWindow> OwnedWindows(HWND main) {
 class DriverCommand : public ::testing::Test {
 protected:
     void SetUp() override {
-        main.driverEnvironment.systemFacts.systemFolder = [this] { return std::optional<std::string>(systemFolder); };
-        // No archive: the run stops at its first message, while its window is up.
-        main.driverEnvironment.extractSource.archivePath = scratch / "missing.exe";
-        main.driverEnvironment.showMessage = [this](const std::string& text) {
-            messages.push_back(text);
-            shown = OwnedWindows(main.Handle());
-        };
         ASSERT_NE(main.CreateModeless(), nullptr);
         ::SetWindowPos(main.Handle(), nullptr, 101, 77, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     }
 
     testing_support::TempFolder scratch;
     const std::string systemFolder = scratch.MakeFolder("system32");
-    app::MainDialog main;
     std::vector<std::string> messages;
     std::vector<ShownWindow> shown;
+    app::MainDialog main{Seams()};
+
+private:
+    app::CommandSeams Seams() {
+        app::CommandSeams seams;
+        seams.driver.systemFacts.systemFolder = [this] { return std::optional<std::string>(systemFolder); };
+        // No archive: the run stops at its first message, while its window is up.
+        seams.driver.extractSource.archivePath = scratch / "missing.exe";
+        seams.driver.showMessage = [this](const std::string& text) {
+            messages.push_back(text);
+            shown = OwnedWindows(main.Handle());
+        };
+        return seams;
+    }
 };
 
 TEST_F(DriverCommand, BothButtonsShowTheCaptionOfTheLanguageCentredOnTheMainWindow) {
-    const app::Point centre = app::CentreOf(app::ScreenRectOf(main.Handle()));
+    const shared::Point centre = shared::CentreOf(shared::ScreenRectOf(main.Handle()));
     const char* const captions[] = {"安装驱动...", "Installing the driver...", "Installing the driver...",
                                     "Installing the driver..."};
     for (const int button : {IDC_USB_DRIVER, IDC_DRIVER_HIDDEN}) {
@@ -72,7 +79,7 @@ TEST_F(DriverCommand, BothButtonsShowTheCaptionOfTheLanguageCentredOnTheMainWind
             EXPECT_EQ(messages, std::vector<std::string>{"error!"});
             ASSERT_EQ(shown.size(), 1u);
             EXPECT_EQ(shown[0].caption, captions[row]);
-            const app::Rect& rect = shown[0].rect;
+            const shared::Rect& rect = shown[0].rect;
             EXPECT_EQ(rect.left, centre.x - (rect.right - rect.left) / 2);
             EXPECT_EQ(rect.top, centre.y - (rect.bottom - rect.top) / 2);
             EXPECT_TRUE(OwnedWindows(main.Handle()).empty());  // gone with its command
@@ -80,11 +87,12 @@ TEST_F(DriverCommand, BothButtonsShowTheCaptionOfTheLanguageCentredOnTheMainWind
     }
 }
 
-TEST_F(DriverCommand, TheMainWindowPacesTwentyTwoStepsWithPausesOf250To350Ms) {
-    EXPECT_EQ(main.GetProgressSteps(), 22u);
+TEST(DriverPacing, TwentyTwoStepsWithPausesOf250To350Ms) {
+    const driver::ProgressPacing pacing;
+    EXPECT_EQ(pacing.stepCount, 22u);
     for (int pause = 0; pause < 4; ++pause) {
         const DWORD start = ::GetTickCount();
-        main.ProgressPause();
+        driver::SpinProgressPause(pacing);
         const DWORD took = ::GetTickCount() - start;
         EXPECT_GE(took, 250u) << pause;
         EXPECT_LE(took, 350u + 150u) << pause;  // slack for a busy machine

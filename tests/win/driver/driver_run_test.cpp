@@ -1,6 +1,6 @@
 // The driver run in its progress window on a stand-in system folder, with
 // copies of our recorder program as both installers.
-#include "app/driver_progress_dialog_win32.h"
+#include "driver/driver_progress_dialog_win32.h"
 
 #include <windows.h>
 
@@ -70,14 +70,13 @@ protected:
 
     RunRecord Run() {
         RunRecord record;
-        app::DriverProgressDialog dialog(owner.get());
+        driver::DriverProgressDialog dialog(owner.get());
         dialog.caption = "Installing the driver...";
-        dialog.SetCallbacks([](HWND) { return 22u; },
-                            [&](HWND) { record.ticks.push_back(dialog.ProgressPosition()); return 0; });
+        dialog.SetPacing(22, [&] { record.ticks.push_back(dialog.ProgressPosition()); });
         environment.showMessage = [&](const std::string& text) {
             record.messages.push_back({text, dialog.ProgressPosition(), ::IsWindowVisible(dialog.Handle()) != FALSE});
         };
-        EXPECT_EQ(dialog.Run(environment), 1);
+        dialog.Run(environment);
         EXPECT_EQ(dialog.Handle(), nullptr);
         return record;
     }
@@ -103,7 +102,7 @@ protected:
     const std::string windows = scratch.MakeFolder("Windows");
     const std::string root = scratch.MakeFolder("Windows\\system32");
     const std::string systemFolder = root.substr(0, root.size() - 1);
-    win::UniqueWindow owner = app::MakeOwner();
+    win::UniqueWindow owner = shared::MakeOwner();
     driver::DriverEnvironment environment;
 };
 

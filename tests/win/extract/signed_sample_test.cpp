@@ -13,11 +13,6 @@ namespace {
 using testing_support::FilesBelow;
 using testing_support::ReadBytes;
 
-std::string WindowsPath(std::string path) {
-    for (char& c : path) if (c == '/') c = '\\';
-    return path;
-}
-
 class SignedSample : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -39,8 +34,8 @@ protected:
         }
     }
 
-    const std::string installer = WindowsPath(SIGNED_SAMPLE);
-    const std::string payload = WindowsPath(SAMPLE_PAYLOAD) + "\\";
+    const std::string installer = testing_support::WindowsPathOf(SIGNED_SAMPLE);
+    const std::string payload = testing_support::WindowsPathOf(SAMPLE_PAYLOAD) + "\\";
     testing_support::TempFolder scratch;
 };
 

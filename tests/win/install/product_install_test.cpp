@@ -5,15 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "../../common/archive_builder.h"
-#include "app/main_dialog_win32.h"
 #include "install/install_command_win32.h"
 #include "res/resource.h"
 #include "support/shell_link_reader.h"
 #include "support/temp_folder.h"
+#include "win/dialog_win32.h"
 #include "win/message_box_win32.h"
 #include "win/text_win32.h"
 
@@ -33,15 +34,14 @@ const std::vector<std::pair<std::string, std::string>> kPayload = {
 
 constexpr int kRunWorker = 4000;  // a command row of the test's own
 
-// Records file-layer errors that end a command instead of showing them.
-class RecordingMainDialog : public app::MainDialog {
+// Runs the installer as a command of a window of ours, and records the
+// file-layer errors that end the command instead of showing them.
+class RecordingDialog : public win::Dialog {
 public:
-    RecordingMainDialog() {
-        OnCommand(kRunWorker, BN_CLICKED, [this] { install::RunInstallWorker(*this); });
+    explicit RecordingDialog(std::function<void()> task) : win::Dialog(IDD_BUSY, nullptr) {
+        OnCommand(kRunWorker, BN_CLICKED, std::move(task));
     }
-    void RunWorkerAsCommand() {
-        ::SendMessageW(Handle(), WM_COMMAND, MAKEWPARAM(kRunWorker, BN_CLICKED), 0);
-    }
+    void RunAsCommand() { ::SendMessageW(Handle(), WM_COMMAND, MAKEWPARAM(kRunWorker, BN_CLICKED), 0); }
     std::vector<std::string> fileErrors;
 
 protected:
@@ -52,26 +52,30 @@ protected:
 
 std::string WithoutBackslash(const std::string& folder) { return folder.substr(0, folder.size() - 1); }
 
-// The main window, not shown, with every seam pointing into a scratch folder.
+// The product installer with every seam pointing into a scratch folder.
 class ProductInstall : public ::testing::Test {
 protected:
     void SetUp() override {
         test_archive::ArchiveBuilder builder;
         const test_archive::Bytes archive = builder.AddAll(kPayload).Build();
         WriteBytes(scratch / "Setup.exe", std::string(archive.begin(), archive.end()));
-        main.installEnvironment.showMessage = [this](const std::string& text) { messages.push_back(text); };
-        main.installEnvironment.extractSource = {scratch / "Setup.exe", scratch.MakeFolder("windows")};
-        main.installEnvironment.setupFolder = setup;
-        main.installEnvironment.shellFolder = [this](int csidl) -> std::optional<std::string> {
+        context.productName = "BeamDraft";
+        context.extractSource = {scratch / "Setup.exe", scratch.MakeFolder("windows")};
+        context.setupFolder = setup;
+        context.shellFolder = [this](int csidl) -> std::optional<std::string> {
             return csidl == 0 ? desktop : programs;
         };
-        main.CreateModeless();
-        main.installPath = target;  // no trailing backslash
-        Choose(IDC_TYPE_LIST, 0);
-        Choose(IDC_LANGUAGE_LIST, 2);
+        request.type = shared::InstallType::Product;
+        request.path = target;  // no trailing backslash
+        request.language = shared::LanguageIndex{2};
     }
 
-    void Choose(int list, int row) { ::SendMessageW(main.Item(list), CB_SETCURSEL, static_cast<WPARAM>(row), 0); }
+    // One installation; the message that ended it, if any, joins messages.
+    void Install() {
+        outcome = install::RunInstaller(request, context);
+        if (!outcome.message.empty()) messages.push_back(outcome.message);
+    }
+    void ChooseLanguage(int row) { request.language = shared::LanguageIndex{row}; }
     std::string Product(const std::string& name) const { return target + "\\BeamDraft\\" + name; }
     std::string Installed(const std::string& name) const { return ReadBytes(Product(name)).value_or("<missing>"); }
     void Supply(const std::string& name, const std::string& bytes) {
@@ -86,7 +90,9 @@ protected:
     const std::string target = WithoutBackslash(scratch.MakeFolder("apps"));
     const std::string desktop = WithoutBackslash(scratch.MakeFolder("desktop"));
     const std::string programs = WithoutBackslash(scratch.MakeFolder("programs"));
-    RecordingMainDialog main;
+    install::InstallContext context;
+    shared::InstallRequest request;
+    shared::InstallOutcome outcome;
     std::vector<std::string> messages;
 };
 
@@ -97,8 +103,8 @@ TEST_F(ProductInstall, InstallsTheTreeAndASecondRunReplacesEverything) {
     WriteBytes(setup + "VRXDoc\\deep\\Deep.txt", "one level only");
     Supply("VRXRes\\title.ico", "icon");
 
-    install::RunInstallWorker(main);
-    EXPECT_EQ(main.resultFlag, 1);
+    Install();
+    EXPECT_TRUE(outcome.succeeded);
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(Installed("VRXPrograms\\BeamDraft.exe"), "product");
     EXPECT_EQ(Installed("VRXFonts\\vrx.ttf"), "font");
@@ -127,9 +133,9 @@ TEST_F(ProductInstall, InstallsTheTreeAndASecondRunReplacesEverything) {
     WriteBytes(executable, "changed");
     WriteBytes(Product("VRXDoc\\Guide.txt"), "changed");
     ::DeleteFileA((desktop + "\\BeamDraft.lnk").c_str());
-    Choose(IDC_LANGUAGE_LIST, 0);
-    install::RunInstallWorker(main);
-    EXPECT_EQ(main.resultFlag, 1);
+    ChooseLanguage(0);
+    Install();
+    EXPECT_TRUE(outcome.succeeded);
     EXPECT_EQ(Installed("VRXPrograms\\BeamDraft.exe"), "product");
     EXPECT_EQ(Installed("VRXDoc\\Guide.txt"), "guide");
     EXPECT_EQ(Installed("VRXCfg\\SoftCfg.ini"), "[BaseCfg]\r\nLanguage=1\r\nUnit=0\r\n[Laser]\r\nPower=60\r\n");
@@ -137,21 +143,21 @@ TEST_F(ProductInstall, InstallsTheTreeAndASecondRunReplacesEverything) {
 }
 
 TEST_F(ProductInstall, WithoutSuppliedConfigurationTheSettingsHoldOnlyTheLanguage) {
-    main.installPath = target + "\\";
-    Choose(IDC_LANGUAGE_LIST, 1);
-    install::RunInstallWorker(main);
-    EXPECT_EQ(main.resultFlag, 1);
+    request.path = target + "\\";
+    ChooseLanguage(1);
+    Install();
+    EXPECT_TRUE(outcome.succeeded);
     EXPECT_EQ(Installed("VRXCfg\\SoftCfg.ini"), "[BaseCfg]\r\nLanguage=2\r\n");
 }
 
 TEST_F(ProductInstall, AnUnwritableProductFileStopsBeforeCleaningUpAndShortcuts) {
-    install::RunInstallWorker(main);
+    Install();
     ::DeleteFileA((desktop + "\\BeamDraft.lnk").c_str());
     testing_support::AddAttributes(Product("VRXPrograms\\BeamDraft.exe"), FILE_ATTRIBUTE_READONLY);
-    Choose(IDC_LANGUAGE_LIST, 1);
+    ChooseLanguage(1);
 
-    install::RunInstallWorker(main);
-    EXPECT_EQ(main.resultFlag, 0);
+    Install();
+    EXPECT_FALSE(outcome.succeeded);
     EXPECT_EQ(messages, std::vector<std::string>{"error! please Close the BeamDraft!"});
     EXPECT_TRUE(Exists(Product("VRXCorel\\VRX.gms")));  // extracted again before the failure, and kept
     EXPECT_FALSE(Exists(desktop + "\\BeamDraft.lnk"));
@@ -163,16 +169,18 @@ TEST_F(ProductInstall, AWriteFaultEndsTheCommandNamingTheFile) {
     Supply("VRXCfg\\SoftCfg.ini", "[BaseCfg]\r\nLanguage=1\r\n");
     std::string folder = WRITE_FAULT_FOLDER;
     for (char& c : folder) c = c == '/' ? '\\' : c;
-    main.installPath = folder;
+    request.path = folder;
 
-    main.RunWorkerAsCommand();
-    ASSERT_EQ(main.fileErrors.size(), 1u);
+    RecordingDialog window([this] { Install(); });
+    ASSERT_NE(window.CreateModeless(), nullptr);
+    window.RunAsCommand();
+    ASSERT_EQ(window.fileErrors.size(), 1u);
     const std::string named = folder + "\\BeamDraft\\VRXCfg\\SoftCfg.ini\r\n";
-    EXPECT_EQ(main.fileErrors[0].rfind(named, 0), 0u) << main.fileErrors[0];
-    EXPECT_GT(main.fileErrors[0].size(), named.size()) << "the system's reason follows the file";
+    EXPECT_EQ(window.fileErrors[0].rfind(named, 0), 0u) << window.fileErrors[0];
+    EXPECT_GT(window.fileErrors[0].size(), named.size()) << "the system's reason follows the file";
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(main.resultFlag, 0);
-    EXPECT_TRUE(::IsWindow(main.Handle()));
+    EXPECT_FALSE(outcome.succeeded);
+    EXPECT_TRUE(::IsWindow(window.Handle()));
     EXPECT_EQ(ReadBytes(folder + "\\BeamDraft\\VRXPrograms\\BeamDraft.exe"), "product");
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "../../common/install_path_rows.h"
 #include "install/install_path_texts.h"
 #include "res/resource.h"
 #include "win/text_win32.h"
@@ -12,7 +13,11 @@
 namespace install {
 namespace {
 
-using Rows = std::vector<std::string>;
+using expected_rows::kCorelDrawExample;
+using expected_rows::kCorelDrawVersions;
+using expected_rows::kIllustratorExample;
+using expected_rows::kIllustratorVersions;
+using expected_rows::Rows;
 
 std::string WindowText(HWND hwnd) {
     wchar_t text[256] = {};
@@ -23,9 +28,8 @@ std::string WindowText(HWND hwnd) {
 // The dialog created without its modal loop, so a test can look at it and act on it.
 class OpenPathDialog : public InstallPathDialog {
 public:
-    OpenPathDialog(int languageIndex, int installType) : InstallPathDialog(nullptr) {
-        SetLanguageIndex(languageIndex);
-        SetInstallType(installType);
+    OpenPathDialog(int languageIndex, InstallType type)
+        : InstallPathDialog(nullptr, type, shared::LanguageIndex{languageIndex}) {
         CreateModeless();
     }
     std::string Text(int id) const { return WindowText(Item(id)); }
@@ -57,17 +61,9 @@ public:
     }
 };
 
-const Rows kCorelDrawVersions{"CorelDraw 11",        "CorelDraw 12",           "CorelDraw X3",
-                              "CorelDraw X4",        "CorelDraw X5",           "CorelDraw X6(32bit)",
-                              "CorelDraw X6(64bit)", "CorelDraw X7/X8(32bit)", "CorelDraw X7/X8(64bit)"};
-const Rows kIllustratorVersions{"CS5",           "CS6(32bit)",     "CS6(64bit)",     "CC(32bit)",
-                                "CC(64bit)",     "CC 2014(32bit)", "CC 2014(64bit)", "CC 2015(32bit)",
-                                "CC 2015(64bit)", "CC 2017(32bit)", "CC 2017(64bit)"};
-const char kCorelDrawExample[] = "eg:  C:\\Program Files\\Corel\\CorelDRAW Graphics Suite X6";
-const char kIllustratorExample[] = "eg:  C:\\Program Files\\Adobe Illustrator CS6";
 
 struct TypeCase {
-    int type;
+    InstallType type;
     const Rows* versions;
     int selected;
     std::string example;
@@ -75,19 +71,19 @@ struct TypeCase {
 };
 
 const TypeCase kTypes[] = {
-    {kProductInstall, &kCorelDrawVersions, 1, "", false, false, false},
-    {kCorelDrawPlugin, &kCorelDrawVersions, 1, kCorelDrawExample, true, true, true},
-    {kAutoCadPlugin, &kCorelDrawVersions, 1, "", false, true, true},
-    {kIllustratorPlugin, &kIllustratorVersions, 2, kIllustratorExample, true, false, false},
+    {InstallType::Product, &kCorelDrawVersions, 1, "", false, false, false},
+    {InstallType::CorelDraw, &kCorelDrawVersions, 1, kCorelDrawExample, true, true, true},
+    {InstallType::AutoCad, &kCorelDrawVersions, 1, "", false, true, true},
+    {InstallType::Illustrator, &kIllustratorVersions, 2, kIllustratorExample, true, false, false},
 };
 
 TEST(InstallPathDialog, OpensWithTheStatesOfEachTypeInBothLanguages) {
     for (const TypeCase& expected : kTypes) {
         for (int language : {0, 1, 2, 3}) {
-            SCOPED_TRACE("type " + std::to_string(expected.type) + ", language row " + std::to_string(language));
+            SCOPED_TRACE("type " + std::to_string(static_cast<int>(expected.type)) + ", language row " + std::to_string(language));
             OpenPathDialog dialog(language, expected.type);
             ASSERT_NE(dialog.Handle(), nullptr);
-            const bool illustrator = expected.type == kIllustratorPlugin;
+            const bool illustrator = expected.type == InstallType::Illustrator;
             const Rows texts = language == 0
                 ? Rows{"选择安装目录", illustrator ? "Illustrator版本:" : "CorelDraw版本:", "自动安装", "安装目录:",
                        "浏览", "确定", "取消"}
@@ -109,10 +105,10 @@ TEST(InstallPathDialog, OpensWithTheStatesOfEachTypeInBothLanguages) {
 }
 
 TEST(InstallPathDialog, AutoBoxTogglesThePathEntryButNeverTheVersionList) {
-    for (int type : {kCorelDrawPlugin, kAutoCadPlugin}) {
-        SCOPED_TRACE("type " + std::to_string(type));
+    for (InstallType type : {InstallType::CorelDraw, InstallType::AutoCad}) {
+        SCOPED_TRACE("type " + std::to_string(static_cast<int>(type)));
         OpenPathDialog dialog(2, type);
-        const bool versionList = type == kCorelDrawPlugin;
+        const bool versionList = type == InstallType::CorelDraw;
         for (bool checked : {false, true, false}) {
             dialog.ClickAuto();
             ASSERT_EQ(dialog.AutoChecked(), checked);
@@ -124,32 +120,34 @@ TEST(InstallPathDialog, AutoBoxTogglesThePathEntryButNeverTheVersionList) {
 }
 
 TEST(InstallPathDialog, OkWithAutoCheckedGivesFlagOneAndTheUntouchedPath) {
-    OpenPathDialog dialog(0, kCorelDrawPlugin);
+    OpenPathDialog dialog(0, InstallType::CorelDraw);
     dialog.ChooseVersion(6);
     dialog.PressOk();
-    EXPECT_EQ(dialog.AutoFlag(), 1);
-    EXPECT_EQ(dialog.InstallPath(), "C:\\");
-    EXPECT_EQ(dialog.VersionIndex(), 6);
+    EXPECT_EQ(dialog.Request().type, InstallType::CorelDraw);
+    EXPECT_EQ(dialog.Request().language.row, 0);
+    EXPECT_TRUE(dialog.Request().findHost);
+    EXPECT_EQ(dialog.Request().path, "C:\\");
+    EXPECT_EQ(dialog.Request().versionIndex, 6);
 }
 
 TEST(InstallPathDialog, OkGivesTheTypedPathAsAnsiAndTheChosenVersion) {
     // GBK bytes of a Chinese folder name where the ANSI code page is 936, else Latin-1 bytes.
     const std::string folder = ::GetACP() == 936 ? "D:\\\xB0\xB2\xD7\xB0" : "D:\\Caf\xE9";
-    OpenPathDialog dialog(2, kAutoCadPlugin);
+    OpenPathDialog dialog(2, InstallType::AutoCad);
     dialog.ClickAuto();
     dialog.Type(folder);
     dialog.PressOk();
-    EXPECT_EQ(dialog.AutoFlag(), 0);
-    EXPECT_EQ(dialog.InstallPath(), folder);
-    EXPECT_EQ(dialog.VersionIndex(), 1);
+    EXPECT_FALSE(dialog.Request().findHost);
+    EXPECT_EQ(dialog.Request().path, folder);
+    EXPECT_EQ(dialog.Request().versionIndex, 1);
 
-    OpenPathDialog illustrator(3, kIllustratorPlugin);
+    OpenPathDialog illustrator(3, InstallType::Illustrator);
     illustrator.Type("");
     illustrator.ChooseVersion(10);
     illustrator.PressOk();
-    EXPECT_EQ(illustrator.AutoFlag(), 0);
-    EXPECT_EQ(illustrator.InstallPath(), "");
-    EXPECT_EQ(illustrator.VersionIndex(), 10);
+    EXPECT_FALSE(illustrator.Request().findHost);
+    EXPECT_EQ(illustrator.Request().path, "");
+    EXPECT_EQ(illustrator.Request().versionIndex, 10);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
-// The path dialog's layout for every install type and language, at the
-// prefix's DPI and at 144 DPI: each text fits its control, and the controls
-// lie inside the dialog without covering one another.
+// The path dialog's layout for every install type and language at the
+// prefix's DPI: each text fits its control, and the controls lie inside the
+// dialog without covering one another. ctest runs it in the shared prefix at
+// 96 DPI and in a prefix of its own at 144 DPI (extra.cmake), which names the
+// DPI it expects.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -9,12 +11,11 @@
 
 #include "install/install_path_dialog_win32.h"
 #include "install/install_path_texts.h"
-#include "win/unique_resource_win32.h"
 
 namespace install {
 namespace {
 
-constexpr char kExpectedDpiVariable[] = "LAYOUT_EXPECTED_DPI";
+constexpr char kExpectedDpiVariable[] = "LAYOUT_EXPECTED_DPI";  // set by the 144 DPI run
 
 std::wstring TextOf(HWND window) {
     wchar_t text[512] = {};
@@ -127,83 +128,15 @@ TEST(InstallPathDialogLayout, TextsFitAndControlsStayApart) {
     if (const char* expected = std::getenv(kExpectedDpiVariable)) {
         ASSERT_EQ(dpi, std::atoi(expected));
     }
-    for (int type : {kProductInstall, kCorelDrawPlugin, kAutoCadPlugin, kIllustratorPlugin}) {
+    for (InstallType type : {InstallType::Product, InstallType::CorelDraw, InstallType::AutoCad, InstallType::Illustrator}) {
         for (int language : {0, 2}) {
-            SCOPED_TRACE("type " + std::to_string(type) + ", language row " + std::to_string(language) + ", " +
+            SCOPED_TRACE("type " + std::to_string(static_cast<int>(type)) + ", language row " + std::to_string(language) + ", " +
                          std::to_string(dpi) + " DPI");
-            InstallPathDialog dialog(nullptr);
-            dialog.SetLanguageIndex(language);
-            dialog.SetInstallType(type);
+            InstallPathDialog dialog(nullptr, type, shared::LanguageIndex{language});
             ASSERT_NE(dialog.CreateModeless(), nullptr);
             ExpectTidy(dialog.Handle());
         }
     }
-}
-
-// The DPI a new process takes at start-up, set for the user until this goes away.
-class NewProcessDpi {
-public:
-    explicit NewProcessDpi(DWORD dpi) {
-        if (::RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE,
-                              nullptr, key_.put(), nullptr) != ERROR_SUCCESS) {
-            return;
-        }
-        DWORD size = sizeof previous_;
-        hadPrevious_ = ::RegQueryValueExW(key_.get(), kValue, nullptr, nullptr, reinterpret_cast<BYTE*>(&previous_),
-                                          &size) == ERROR_SUCCESS;
-        set_ = ::RegSetValueExW(key_.get(), kValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi) ==
-               ERROR_SUCCESS;
-    }
-    ~NewProcessDpi() {
-        if (!set_) return;
-        if (hadPrevious_) {
-            ::RegSetValueExW(key_.get(), kValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&previous_), sizeof previous_);
-        } else {
-            ::RegDeleteValueW(key_.get(), kValue);
-        }
-    }
-    NewProcessDpi(const NewProcessDpi&) = delete;
-    NewProcessDpi& operator=(const NewProcessDpi&) = delete;
-    bool IsSet() const { return set_; }
-
-private:
-    static constexpr const wchar_t* kValue = L"LogPixels";
-    win::UniqueHkey key_;
-    DWORD previous_ = 0;
-    bool hadPrevious_ = false;
-    bool set_ = false;
-};
-
-// This test program once more, running only the layout test; its exit code.
-DWORD RunLayoutTestInNewProcess() {
-    wchar_t exe[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, exe, MAX_PATH);
-    std::wstring commandLine = L"\"" + std::wstring(exe) + L"\" --gtest_filter=InstallPathDialogLayout.TextsFitAndControlsStayApart";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!::CreateProcessW(exe, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
-        return static_cast<DWORD>(-1);
-    }
-    win::UniqueHandle process(info.hProcess);
-    win::UniqueHandle thread(info.hThread);
-    if (::WaitForSingleObject(process.get(), 120000) != WAIT_OBJECT_0) {
-        ::TerminateProcess(process.get(), 1);
-        return static_cast<DWORD>(-2);
-    }
-    DWORD code = 0;
-    ::GetExitCodeProcess(process.get(), &code);
-    return code;
-}
-
-TEST(InstallPathDialogLayout, TextsFitAndControlsStayApartAt144Dpi) {
-    if (std::getenv(kExpectedDpiVariable)) GTEST_SKIP() << "already the process at the other DPI";
-    NewProcessDpi dpi(144);
-    ASSERT_TRUE(dpi.IsSet());
-    ::SetEnvironmentVariableA(kExpectedDpiVariable, "144");
-    const DWORD exitCode = RunLayoutTestInNewProcess();
-    ::SetEnvironmentVariableA(kExpectedDpiVariable, nullptr);
-    EXPECT_EQ(exitCode, 0u) << "the layout test at 144 DPI failed; its output is above";
 }
 
 }  // namespace

@@ -37,18 +37,18 @@ protected:
 
 TEST_F(AutoCadInstall, ManualModeServesTheTypedFolderWithItsFonts) {
     const std::string acad = MakeAutoCad("Acad");
-    Choose(IDC_LANGUAGE_LIST, 0);
-    Install(kAutoCad, 0, -1, acad + "\\");
+    language = shared::LanguageIndex{0};
+    Install(InstallType::AutoCad, 0, -1, acad + "\\");
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(main.resultFlag, 1);
+    EXPECT_TRUE(outcome.succeeded);
     EXPECT_EQ(Content(acad + "\\acad.lsp"), "lsp ch");
     EXPECT_EQ(Content(acad + "\\Fonts\\Fs.shx"), "font fs");
     EXPECT_EQ(Content(acad + "\\Fonts\\txt.shx"), "font txt");
 
     const std::string notAcad = MakeFolders("NotAcad");
-    Install(kAutoCad, 0, -1, notAcad);
+    Install(InstallType::AutoCad, 0, -1, notAcad);
     EXPECT_EQ(messages, std::vector<std::string>{"错误的文件目录!"});
-    EXPECT_EQ(main.resultFlag, 0);
+    EXPECT_FALSE(outcome.succeeded);
     EXPECT_EQ(testing_support::FilesBelow(notAcad), std::vector<std::string>{});
 }
 
@@ -61,9 +61,9 @@ TEST_F(AutoCadInstall, EveryProductOfEveryReleaseIsServedAndAMissingFontsFolderI
     ASSERT_TRUE(view32.Set("AutoCAD\\R19.0\\ACAD-9002:409", "AcadLocation", folders[3]));
     ASSERT_TRUE(view32.Set("AutoCAD\\R19.0\\NoLocation", "Other", "x"));
 
-    Install(kAutoCad, 1, -1, "");
+    Install(InstallType::AutoCad, 1, -1, "");
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(main.resultFlag, 1);
+    EXPECT_TRUE(outcome.succeeded);
     for (const std::string& folder : folders) ExpectServed(folder);
     EXPECT_FALSE(Exists(folders[0] + "\\Fonts"));
     EXPECT_EQ(Content(folders[1] + "\\Fonts\\Fs.shx"), "font fs");
@@ -79,14 +79,14 @@ TEST_F(AutoCadInstall, A64BitAutoCadIsServedOnceBesideThe32BitOnes) {
         // While the 64-bit AutoCAD holds a file, only its folder fails, after the 32-bit one is served.
         MakeFolders("Acad64\\VRXPrograms");
         const win::UniqueFile held = HoldOpen(acad64 + "\\VRXPrograms\\BeamDraft.exe");
-        Install(kAutoCad, 1, -1, "");
+        Install(InstallType::AutoCad, 1, -1, "");
         EXPECT_EQ(messages, std::vector<std::string>{"Please Close AutoCAD, and try to Install!"});
-        EXPECT_EQ(main.resultFlag, 0);
+        EXPECT_FALSE(outcome.succeeded);
         ExpectServed(acad32);
     }
-    Install(kAutoCad, 1, -1, "");
+    Install(InstallType::AutoCad, 1, -1, "");
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(main.resultFlag, 1);
+    EXPECT_TRUE(outcome.succeeded);
     ExpectServed(acad64);
 }
 
@@ -94,22 +94,22 @@ TEST_F(AutoCadInstall, AGoneFolderEndsTheRunAfterTheFoldersBeforeIt) {
     const std::string first = MakeAutoCad("First");
     ASSERT_TRUE(view32.Set("AutoCAD\\R18.0\\ACAD-1:409", "AcadLocation", first));
     ASSERT_TRUE(view32.Set("AutoCAD\\R18.0\\ACAD-2:409", "AcadLocation", scratch / "Uninstalled"));
-    Install(kAutoCad, 1, -1, "");
+    Install(InstallType::AutoCad, 1, -1, "");
     EXPECT_EQ(messages, std::vector<std::string>{"Please Close AutoCAD, and try to Install!"});
-    EXPECT_EQ(main.resultFlag, 0);
+    EXPECT_FALSE(outcome.succeeded);
     ExpectServed(first);
     EXPECT_FALSE(Exists(scratch / "Uninstalled"));
 }
 
 TEST_F(AutoCadInstall, WithoutAnAutodeskRegistrationTheUserIsTold) {
-    Install(kAutoCad, 1, -1, "");
+    Install(InstallType::AutoCad, 1, -1, "");
     EXPECT_EQ(messages, std::vector<std::string>{"Can't find AutoCAD!"});
-    EXPECT_EQ(main.resultFlag, 0);
+    EXPECT_FALSE(outcome.succeeded);
     // An AutoCAD key without products is a run that installed nothing.
     ASSERT_TRUE(view32.Set("AutoCAD", "Info", "x"));
-    Install(kAutoCad, 1, -1, "");
+    Install(InstallType::AutoCad, 1, -1, "");
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(main.resultFlag, 1);
+    EXPECT_TRUE(outcome.succeeded);
 }
 
 }  // namespace

@@ -25,11 +25,11 @@ TEST_F(CorelInstall, AutomaticModeInstallsIntoTheRegisteredFolder) {
     WriteBytes(macros + "Mine.gms", "the user's own");
     // The second key of CorelDraw 11, and a destination with a trailing backslash.
     ASSERT_TRUE(view32.Set("Setup\\CorelDRAW SA 11", "Destination", corelFolder));
-    Choose(IDC_LANGUAGE_LIST, 0);
+    language = shared::LanguageIndex{0};
 
-    Install(kCorelDraw, 1, 0, "");
+    Install(InstallType::CorelDraw, 1, 0, "");
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(main.resultFlag, 1);
+    EXPECT_TRUE(outcome.succeeded);
     EXPECT_EQ(Content(macros + "VRXCorel.gms"), "gms 11");
     EXPECT_FALSE(Exists(macros + "VRXCorelEx.gms"));
     EXPECT_EQ(Content(macros + "Mine.gms"), "the user's own");
@@ -51,9 +51,9 @@ TEST_F(CorelInstall, A64BitCorelDrawRegisteredOnlyInThe64BitViewIsFound) {
     ASSERT_TRUE(view64.Set(key, "Destination", scratch / "Corel64"));
     ASSERT_FALSE(KeyOpensIn(KEY_WOW64_32KEY, "SOFTWARE\\Corel\\" + key)) << "the views are not separate here";
 
-    Install(kCorelDraw, 1, 8, "");
+    Install(InstallType::CorelDraw, 1, 8, "");
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(main.resultFlag, 1);
+    EXPECT_TRUE(outcome.succeeded);
     EXPECT_EQ(Content(scratch / "Corel64\\Draw\\GMS\\VRXCorel.gms"), "gms ex64");
     EXPECT_EQ(Content(programs + "\\VRXIptBdf.dll"), "corel dll");
 }
@@ -63,14 +63,14 @@ TEST_F(CorelInstall, WhatIsNotCorelDrawIsToldAndNothingIsWritten) {
     const std::string typed = only32.substr(0, only32.size() - 8);
     ASSERT_TRUE(view32.Set("Setup\\CorelDRAW Graphics Suite 12", "Destination", typed));
 
-    Install(kCorelDraw, 0, 6, typed);  // the 64-bit row wants Programs64
+    Install(InstallType::CorelDraw, 0, 6, typed);  // the 64-bit row wants Programs64
     EXPECT_EQ(messages, std::vector<std::string>{"The path is error!"});
     EXPECT_FALSE(Exists(typed + "Draw"));
-    Install(kCorelDraw, 1, 4, "");  // X5: its key is not there
+    Install(InstallType::CorelDraw, 1, 4, "");  // X5: its key is not there
     EXPECT_EQ(messages, std::vector<std::string>{"Can't find Coreldraw!"});
-    Install(kCorelDraw, 1, 9, "");  // no such row
+    Install(InstallType::CorelDraw, 1, 9, "");  // no such row
     EXPECT_EQ(messages, std::vector<std::string>{"Can't find Coreldraw!"});
-    EXPECT_EQ(main.resultFlag, 0);
+    EXPECT_FALSE(outcome.succeeded);
     EXPECT_EQ(testing_support::FilesBelow(typed), std::vector<std::string>{});
 }
 
@@ -80,14 +80,14 @@ TEST_F(CorelInstall, ManualModeTellsTheUserToCloseCorelDrawWhileItsFilesAreHeld)
     {
         MakeFolders("Typed\\Programs64\\VRXPrograms");
         const win::UniqueFile held = HoldOpen(typed + "\\VRXPrograms\\BeamDraft.exe");
-        Install(kCorelDraw, 0, 6, corelFolder);
+        Install(InstallType::CorelDraw, 0, 6, corelFolder);
         EXPECT_EQ(messages, std::vector<std::string>{"Please Close CorelDraw, and try to Install!"});
-        EXPECT_EQ(main.resultFlag, 0);
+        EXPECT_FALSE(outcome.succeeded);
         EXPECT_FALSE(Exists(corelFolder + "Draw\\GMS"));  // made only after the extraction
     }
-    Install(kCorelDraw, 0, 6, corelFolder);
+    Install(InstallType::CorelDraw, 0, 6, corelFolder);
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(main.resultFlag, 1);
+    EXPECT_TRUE(outcome.succeeded);
     EXPECT_EQ(Content(corelFolder + "Draw\\GMS\\VRXCorel.gms"), "gms ex64");
 }
 

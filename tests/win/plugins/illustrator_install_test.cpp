@@ -24,9 +24,9 @@ TEST_F(IllustratorInstall, PlacesTheChosenModuleAndClearsEveryOtherOne) {
     WriteBytes(plugins + "Other.aip", "another plug-in");
     WriteBytes(contents + "VRXCorel11.gms", "stale macro");
 
-    Install(kIllustrator, 0, 2, scratch / "AI");
+    Install(InstallType::Illustrator, 0, 2, scratch / "AI");
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(main.resultFlag, 1);
+    EXPECT_TRUE(outcome.succeeded);
     EXPECT_EQ(testing_support::FilesBelow(plugins), (std::vector<std::string>{"OTHER.AIP", "VRXPLUGIN_C6X64.AIP"}));
     EXPECT_EQ(Content(plugins + "VRXPlugin_C6X64.aip"), "ai c6 x64");
     EXPECT_EQ(Content(contents + "VRXPrograms\\BeamDraft.exe"), "product");
@@ -37,15 +37,15 @@ TEST_F(IllustratorInstall, PlacesTheChosenModuleAndClearsEveryOtherOne) {
     EXPECT_EQ(Content(contents + "VRXCfg\\SoftCfg.ini"), "[BaseCfg]\r\nLanguage=3\r\nUnit=0\r\n");
 
     // Another version later: the archive spells this module "...x64".
-    Install(kIllustrator, 0, 6, scratch / "AI\\");
-    EXPECT_EQ(main.resultFlag, 1);
+    Install(InstallType::Illustrator, 0, 6, scratch / "AI\\");
+    EXPECT_TRUE(outcome.succeeded);
     EXPECT_EQ(testing_support::FilesBelow(plugins), (std::vector<std::string>{"OTHER.AIP", "VRXPLUGIN_CC2014X64.AIP"}));
 }
 
 TEST_F(IllustratorInstall, WithoutThePlugInsFolderNothingIsWritten) {
-    Install(kIllustrator, 0, 2, scratch / "AI");
+    Install(InstallType::Illustrator, 0, 2, scratch / "AI");
     EXPECT_EQ(messages, std::vector<std::string>{"The path is error!"});
-    EXPECT_EQ(main.resultFlag, 0);
+    EXPECT_FALSE(outcome.succeeded);
     EXPECT_EQ(testing_support::FilesBelow(scratch / "AI"), std::vector<std::string>{});
 }
 
@@ -53,13 +53,13 @@ TEST_F(IllustratorInstall, HeldFilesGiveTheUnpackMessageInTheUsersLanguage) {
     MakePluginsFolder();
     MakeFolders("AI\\Support Files\\Contents\\Windows\\VRXPrograms");
     const win::UniqueFile held = HoldOpen(contents + "VRXPrograms\\BeamDraft.exe");
-    Install(kIllustrator, 0, 2, scratch / "AI");
+    Install(InstallType::Illustrator, 0, 2, scratch / "AI");
     EXPECT_EQ(messages, std::vector<std::string>{
                             "Can't unpack the files into the Illustrator folder, please Close Illustrator, and try to Install!"});
-    Choose(IDC_LANGUAGE_LIST, 0);
-    Install(kIllustrator, 0, 2, scratch / "AI");
+    language = shared::LanguageIndex{0};
+    Install(InstallType::Illustrator, 0, 2, scratch / "AI");
     EXPECT_EQ(messages, std::vector<std::string>{"无法将文件解压到Illustrator目录,请关闭Illustrator,然后再重试!"});
-    EXPECT_EQ(main.resultFlag, 0);
+    EXPECT_FALSE(outcome.succeeded);
     EXPECT_FALSE(Exists(plugins + "VRXPlugin_C6X64.aip"));
 }
 

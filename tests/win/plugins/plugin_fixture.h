@@ -1,5 +1,5 @@
 #pragma once
-// The install worker with a plug-in type on real folders and real registry
+// The plug-in installers on real folders and real registry
 // keys of the throwaway prefix: a small archive of our own, supplied folders
 // beside a stand-in setup folder, host folders made by the test.
 #include <windows.h>
@@ -10,9 +10,7 @@
 #include <vector>
 
 #include "../../common/archive_builder.h"
-#include "app/main_dialog_win32.h"
 #include "install/install_command_win32.h"
-#include "res/resource.h"
 #include "support/folder_levels.h"
 #include "support/registry_tree.h"
 #include "support/temp_folder.h"
@@ -45,10 +43,7 @@ inline const std::vector<std::pair<std::string, std::string>> kPayload = {
     {"VrxAi\\VRXPlugin_CC2014x64.aip", "ai cc2014 x64"},
 };
 
-// Rows of the Type list.
-constexpr int kCorelDraw = 1;
-constexpr int kAutoCad = 2;
-constexpr int kIllustrator = 3;
+using shared::InstallType;
 
 // Opens a file without sharing, as a running host holds its files.
 inline win::UniqueFile HoldOpen(const std::string& path) {
@@ -64,23 +59,21 @@ protected:
         Supply("VRXCfg\\SoftCfg.ini", "[BaseCfg]\r\nLanguage=1\r\nUnit=0\r\n");
         Supply("VRXLanguage\\en.lng", "english");
         Supply("VRXRes\\title.ico", "icon");
-        main.installEnvironment.showMessage = [this](const std::string& text) { messages.push_back(text); };
-        main.installEnvironment.extractSource = {scratch / "Setup.exe", scratch.MakeFolder("windows")};
-        main.installEnvironment.setupFolder = setup;
-        main.CreateModeless();
-        Choose(IDC_LANGUAGE_LIST, 2);
+        context.extractSource = {scratch / "Setup.exe", scratch.MakeFolder("windows")};
+        context.setupFolder = setup;
     }
 
-    void Choose(int list, int row) { ::SendMessageW(main.Item(list), CB_SETCURSEL, static_cast<WPARAM>(row), 0); }
-
-    // One press of OK in the path dialog for the type, as the install worker sees it.
-    void Install(int type, int autoFlag, int versionIndex, const std::string& path) {
-        Choose(IDC_TYPE_LIST, type);
-        main.autoFlag = autoFlag;
-        main.versionIndex = versionIndex;
-        main.installPath = path;
+    // The request of one press of OK in the path dialog; the message that ended the installation, if any, is in messages.
+    void Install(InstallType type, bool findHost, int versionIndex, const std::string& path) {
+        shared::InstallRequest request;
+        request.type = type;
+        request.language = language;
+        request.findHost = findHost;
+        request.versionIndex = versionIndex;
+        request.path = path;
         messages.clear();
-        install::RunInstallWorker(main);
+        outcome = install::RunInstaller(request, context);
+        if (!outcome.message.empty()) messages.push_back(outcome.message);
     }
 
     // A folder path below the scratch folder, made level by level; no trailing backslash.
@@ -97,7 +90,9 @@ protected:
 
     TempFolder scratch;
     const std::string setup = scratch.MakeFolder("dist");
-    app::MainDialog main;
+    install::InstallContext context;
+    shared::LanguageIndex language{2};  // English unless a test says otherwise
+    shared::InstallOutcome outcome;
     std::vector<std::string> messages;
 };
 

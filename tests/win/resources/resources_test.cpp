@@ -7,20 +7,16 @@
 #include <string>
 
 #include "res/resource.h"
+#include "support/temp_folder.h"
 #include "win/text_win32.h"
 #include "win/unique_resource_win32.h"
 
 namespace {
 
-std::string WindowsPath(std::string path) {
-    for (char& c : path) if (c == '/') c = '\\';
-    return path;
-}
-
 class SetupResources : public ::testing::TestWithParam<const char*> {
 protected:
     void SetUp() override {
-        path = WindowsPath(GetParam());
+        path = testing_support::WindowsPathOf(GetParam());
         ASSERT_NE(::GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES)
             << path << " is missing: build it first (the release one: cmake --build --preset win32)";
         module.reset(::LoadLibraryExA(path.c_str(), nullptr,

@@ -1,4 +1,4 @@
-#include "install/shortcut_win32.h"
+#include "shared/shortcut_win32.h"
 
 #include <objbase.h>
 #include <shlobj.h>
@@ -12,7 +12,7 @@
 #include "win/text_win32.h"
 #include "win/unique_resource_win32.h"
 
-namespace install {
+namespace shared {
 namespace {
 
 using testing_support::Exists;
@@ -92,4 +92,4 @@ TEST_F(ShortcutTest, ALinkPathLongerThanTheSaveBufferWritesNothing) {
 }
 
 }  // namespace
-}  // namespace install
+}  // namespace shared

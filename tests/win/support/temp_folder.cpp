@@ -122,6 +122,13 @@ void RemoveTree(const std::string& folder) {
     ::RemoveDirectoryA(base.c_str());
 }
 
+std::string WindowsPathOf(const std::string& unixPath) {
+    if (unixPath.empty() || unixPath[0] != '/') return unixPath;
+    std::string path = "Z:" + unixPath;
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
+
 std::string OwnFolder() {
     const std::string path = win::OwnExecutablePath();
     return path.substr(0, path.rfind('\\') + 1);

@@ -37,6 +37,10 @@ void SetLastWriteTime(const std::string& path, const FILETIME& time);
 // Every file below folder, as paths relative to it in upper case, sorted.
 std::vector<std::string> FilesBelow(const std::string& folder);
 void RemoveTree(const std::string& folder);
+// A Linux path of the build tree as the Windows side sees it (drive Z: is /);
+// any other path as it is.
+std::string WindowsPathOf(const std::string& unixPath);
+
 // The folder of the running test program, with a backslash.
 std::string OwnFolder();
 

@@ -1,13 +1,13 @@
-#include "app/profile_file_win32.h"
+#include "shared/profile_file_win32.h"
 
 #include <windows.h>
 
 #include <vector>
 
-#include "app/profile_text.h"
+#include "shared/profile_text.h"
 #include "win/text_win32.h"
 
-namespace app {
+namespace shared {
 namespace {
 
 constexpr size_t kReadStep = 512;
@@ -82,4 +82,4 @@ void ProfileFile::ListKeyNames(const char* section, std::vector<std::string>* li
     WalkStringList(names.data(), append, list);
 }
 
-}  // namespace app
+}  // namespace shared

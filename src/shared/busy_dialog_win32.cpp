@@ -1,18 +1,17 @@
-#include "app/busy_dialog_win32.h"
+#include "shared/busy_dialog_win32.h"
 
-#include "app/window_placement_win32.h"
 #include "res/resource.h"
+#include "shared/window_placement_win32.h"
 #include "win/text_win32.h"
 
-namespace app {
+namespace shared {
 
 BusyDialog::BusyDialog(HWND owner) : win::Dialog(IDD_BUSY, owner), owner_(owner) {}
 
-int BusyDialog::Run() {
+void BusyDialog::Run() {
     ShowWindowPart();
     if (task_) task_(owner_);
     DestroyWindowPart();
-    return 1;
 }
 
 void BusyDialog::ShowWindowPart() {
@@ -28,4 +27,4 @@ void BusyDialog::DestroyWindowPart() {
     if (Handle() != nullptr) ::DestroyWindow(Handle());
 }
 
-}  // namespace app
+}  // namespace shared

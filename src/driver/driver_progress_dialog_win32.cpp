@@ -1,36 +1,35 @@
-#include "app/driver_progress_dialog_win32.h"
+#include "driver/driver_progress_dialog_win32.h"
 
 #include <commctrl.h>
 
-#include "app/window_placement_win32.h"
+#include "shared/window_placement_win32.h"
 #include "driver/driver_run_win32.h"
 #include "res/resource.h"
 #include "win/text_win32.h"
 
-namespace app {
+namespace driver {
 
 DriverProgressDialog::DriverProgressDialog(HWND owner)
     : win::Dialog(IDD_DRIVER_PROGRESS, owner), owner_(owner) {}
 
-void DriverProgressDialog::SetCallbacks(StepCountCallback stepCount, TickCallback tick) {
-    stepCount_ = std::move(stepCount);
+void DriverProgressDialog::SetPacing(unsigned stepCount, Tick tick) {
+    stepCount_ = stepCount;
     tick_ = std::move(tick);
 }
 
-int DriverProgressDialog::Run(const driver::DriverEnvironment& environment) {
+void DriverProgressDialog::Run(const DriverEnvironment& environment) {
     CreateWindowPart();
-    driver::RunDriverInstall(*this, environment);
+    RunDriverInstall(*this, environment);
     DestroyWindowPart();
-    return 1;
 }
 
 bool DriverProgressDialog::CreateWindowPart() {
     const bool created = CreateModeless() != nullptr;
     if (created) {
         SetCaption(win::FromUtf8(caption));
-        CentreWindowOn(Handle(), centre);
+        shared::CentreWindowOn(Handle(), centre);
     }
-    PaintOwnerAndWindow(owner_, Handle());
+    shared::PaintOwnerAndWindow(owner_, Handle());
     return created;
 }
 
@@ -38,10 +37,8 @@ void DriverProgressDialog::DestroyWindowPart() {
     if (Handle() != nullptr) ::DestroyWindow(Handle());
 }
 
-unsigned DriverProgressDialog::StepCount() const { return stepCount_ ? stepCount_(owner_) : 0; }
-
-void DriverProgressDialog::Tick() const {
-    if (tick_) tick_(owner_);
+void DriverProgressDialog::OnTick() const {
+    if (tick_) tick_();
 }
 
 void DriverProgressDialog::SetProgressRange(int low, int high) const {
@@ -58,4 +55,4 @@ int DriverProgressDialog::ProgressPosition() const {
     return static_cast<int>(::SendMessageW(Item(IDC_DRIVER_PROGRESS), PBM_GETPOS, 0, 0));
 }
 
-}  // namespace app
+}  // namespace driver

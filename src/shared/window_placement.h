@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace app {
+namespace shared {
 
 struct Point {
     std::int32_t x = 0;
@@ -28,4 +28,4 @@ Point OriginCentredOn(Point centre, std::int32_t width, std::int32_t height);
 // point means "leave the window where its template puts it".
 std::optional<Point> PlacementFor(const Rect& window, Point centre);
 
-}  // namespace app
+}  // namespace shared

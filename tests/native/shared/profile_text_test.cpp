@@ -1,11 +1,11 @@
-#include "app/profile_text.h"
+#include "shared/profile_text.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-namespace app {
+namespace shared {
 namespace {
 
 std::string List(std::initializer_list<const char*> items) {
@@ -87,4 +87,4 @@ TEST(PackKeyNames, CutsToTheBufferWithoutSplittingACharacterOrOverrunning) {
 }
 
 }  // namespace
-}  // namespace app
+}  // namespace shared

@@ -2,35 +2,34 @@
 // The window with the progress bar shown while the USB drivers are installed.
 #include <windows.h>
 
-#include <cstdint>
 #include <functional>
 #include <string>
 
-#include "app/window_placement.h"
 #include "driver/driver_environment_win32.h"
+#include "shared/window_placement.h"
 #include "win/dialog_win32.h"
 
-namespace app {
+namespace driver {
 
 class DriverProgressDialog : public win::Dialog {
 public:
-    using StepCountCallback = std::function<unsigned(HWND owner)>;
-    using TickCallback = std::function<int(HWND owner)>;
+    using Tick = std::function<void()>;
 
     // The owner is also the window's parent (the main window).
     explicit DriverProgressDialog(HWND owner);
 
     // Set directly before the run. The caption is UTF-8.
     std::string caption;
-    Point centre;  // (0, 0): stay where the template puts the window
-    std::int32_t reserved = 0;  // nothing reads it
+    shared::Point centre;  // (0, 0): stay where the template puts the window
 
-    void SetCallbacks(StepCountCallback stepCount, TickCallback tick);
+    // The bar's steps while the serial-port installer runs, and what each
+    // unfinished wait turn does besides moving the bar (the pause).
+    void SetPacing(unsigned stepCount, Tick tick);
 
-    // The driver installation with this window shown; returns 1 in every case.
-    // Without a window (it could not be created) the installation still runs.
-    // A file-layer error passes through, and the destructor removes the window.
-    int Run(const driver::DriverEnvironment& environment = {});
+    // The driver installation with this window shown. Without a window (it
+    // could not be created) the installation still runs. A file-layer error
+    // passes through, and the destructor removes the window.
+    void Run(const DriverEnvironment& environment = {});
 
     // Creates the window from its template, sets the caption, centres it and
     // paints it; false when the window cannot be created.
@@ -39,10 +38,9 @@ public:
     void DestroyWindowPart();
 
     HWND Owner() const { return owner_; }
-    // The step count from the step-count callback; 0 when none is set.
-    unsigned StepCount() const;
-    // One tick of the tick callback (its result means nothing); nothing when none is set.
-    void Tick() const;
+    unsigned StepCount() const { return stepCount_; }
+    // One tick of the pacing; nothing when none is set.
+    void OnTick() const;
 
     // The progress bar, driven by direct messages; each position change is
     // painted at once because no messages are dispatched during the run.
@@ -52,8 +50,8 @@ public:
 
 private:
     HWND owner_;
-    StepCountCallback stepCount_;
-    TickCallback tick_;
+    unsigned stepCount_ = 0;
+    Tick tick_;
 };
 
-}  // namespace app
+}  // namespace driver

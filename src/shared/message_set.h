@@ -1,8 +1,9 @@
 #pragma once
 // The installers' failure messages and the Install command's success text in
-// the language the user picked (UTF-8), and the LanguageCode written into an
-// installation.
-namespace install {
+// the language the user picked (UTF-8).
+#include "shared/language.h"
+
+namespace shared {
 
 struct MessageSet {
     const char* productBusy;     // the product's files cannot be written
@@ -16,11 +17,8 @@ struct MessageSet {
 
 // By the Language list's row: 0 Chinese; 1 English with the Traditional Chinese
 // row's own product-busy text; any other row (-1 included) the plain English set.
-const MessageSet& MessageSetFor(int languageIndex);
+const MessageSet& MessageSetFor(LanguageIndex language);
 
-const char* SuccessMessageFor(int languageIndex);
+const char* SuccessMessageFor(LanguageIndex language);
 
-// 0..3 give 1..4; anything else (-1 included) gives 1.
-int LanguageCodeFor(int languageIndex);
-
-}  // namespace install
+}  // namespace shared

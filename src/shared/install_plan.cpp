@@ -1,6 +1,6 @@
-#include "install/install_plan.h"
+#include "shared/install_plan.h"
 
-namespace install {
+namespace shared {
 
 Step& Plan::Add(StepKind kind, const std::string& path) {
     Step step{};
@@ -30,10 +30,14 @@ void Plan::RewriteFolderFiles(const std::string& from, const std::string& to) {
 
 void Plan::CopyOneFile(const std::string& from, const std::string& to) { Add(StepKind::CopyOneFile, to).source = from; }
 
+void Plan::CopyIfAbsent(const std::string& from, const std::string& to) {
+    Add(StepKind::CopyIfAbsent, to).source = from;
+}
+
 void Plan::RemoveFile(const std::string& file) { Add(StepKind::RemoveFile, file); }
 
 void Plan::WriteProfileKey(const std::string& file, const std::string& section, const std::string& key,
-                              const std::string& value) {
+                           const std::string& value) {
     Step& step = Add(StepKind::WriteProfileKey, file);
     step.section = section;
     step.key = key;
@@ -61,6 +65,7 @@ std::string Describe(const Step& step) {
     case StepKind::CopyFolderFiles: return "copy files " + step.source + " -> " + step.path;
     case StepKind::RewriteFolderFiles: return "rewrite files " + step.source + " -> " + step.path;
     case StepKind::CopyOneFile: return "copy file " + step.source + " -> " + step.path;
+    case StepKind::CopyIfAbsent: return "copy file " + step.source + " -> " + step.path + " if absent";
     case StepKind::RemoveFile: return "delete file " + step.path;
     case StepKind::WriteProfileKey:
         return "write [" + step.section + "] " + step.key + "=" + step.value + " in " + step.path;
@@ -79,4 +84,4 @@ std::vector<std::string> Describe(const Plan& plan) {
     return lines;
 }
 
-}  // namespace install
+}  // namespace shared

@@ -1,11 +1,12 @@
 #pragma once
-// An installation as an ordered list of steps, made by a planner from its
-// inputs and the facts it read from the system, and applied by one executor.
+// An installation or the driver staging as an ordered list of steps, made by a
+// planner from its inputs and the facts it read from the system, and applied
+// by one executor.
 // Folder paths end in a backslash; paths are ANSI, messages UTF-8.
 #include <string>
 #include <vector>
 
-namespace install {
+namespace shared {
 
 enum class StepKind {
     CreateFolder,        // one level; the outcome is ignored
@@ -14,9 +15,10 @@ enum class StepKind {
     RemoveFolder,        // outcome ignored (a remaining sub-folder keeps it)
     CopyFolderFiles,     // files of source into path, by file copy
     RewriteFolderFiles,  // files of source into path, read and written anew
-    CopyOneFile,            // source onto path, replacing it
+    CopyOneFile,         // source onto path, replacing it
+    CopyIfAbsent,        // source onto path, leaving an existing path as it is
     RemoveFile,          // path
-    WriteProfileKey,  // section/key = value in the profile file path
+    WriteProfileKey,     // section/key = value in the profile file path
     CreateShortcut,      // link path to target source, with description and icon (none when empty)
     ShowMessageAndStop,  // message
     SetResult,           // the installation completed
@@ -43,9 +45,10 @@ public:
     void CopyFolderFiles(const std::string& from, const std::string& to);
     void RewriteFolderFiles(const std::string& from, const std::string& to);
     void CopyOneFile(const std::string& from, const std::string& to);
+    void CopyIfAbsent(const std::string& from, const std::string& to);
     void RemoveFile(const std::string& file);
     void WriteProfileKey(const std::string& file, const std::string& section, const std::string& key,
-                            const std::string& value);
+                         const std::string& value);
     void CreateShortcut(const std::string& link, const std::string& target, const std::string& description,
                         const std::string& icon = {});
     void ShowMessageAndStop(const std::string& message);
@@ -62,4 +65,4 @@ private:
 std::string Describe(const Step& step);
 std::vector<std::string> Describe(const Plan& plan);
 
-}  // namespace install
+}  // namespace shared

@@ -1,12 +1,12 @@
-#include "install/plan_executor_win32.h"
+#include "shared/plan_executor_win32.h"
 
 #include <windows.h>
 
-#include "app/profile_file_win32.h"
-#include "install/shortcut_win32.h"
 #include "payload/folder_ops_win32.h"
+#include "shared/profile_file_win32.h"
+#include "shared/shortcut_win32.h"
 
-namespace install {
+namespace shared {
 namespace {
 
 // Folders, copies, deletions, profile writes and shortcuts are not checked:
@@ -19,9 +19,10 @@ void ApplyUnchecked(const Step& step) {
     case StepKind::CopyFolderFiles: payload::CopyFolderFiles(step.source, step.path); break;
     case StepKind::RewriteFolderFiles: payload::RewriteFolderFiles(step.source, step.path); break;
     case StepKind::CopyOneFile: ::CopyFileA(step.source.c_str(), step.path.c_str(), FALSE); break;
+    case StepKind::CopyIfAbsent: ::CopyFileA(step.source.c_str(), step.path.c_str(), TRUE); break;
     case StepKind::RemoveFile: ::DeleteFileA(step.path.c_str()); break;
     case StepKind::WriteProfileKey:
-        app::ProfileFile(step.path).WriteString(step.section.c_str(), step.key.c_str(), step.value.c_str());
+        shared::ProfileFile(step.path).WriteString(step.section.c_str(), step.key.c_str(), step.value.c_str());
         break;
     case StepKind::CreateShortcut:
         if (step.icon.empty()) {
@@ -36,26 +37,19 @@ void ApplyUnchecked(const Step& step) {
 
 }  // namespace
 
-PlanOutcome ApplyPlan(const Plan& plan, const ExecutorSeams& seams, int& resultFlag) {
+InstallOutcome ApplyPlan(const Plan& plan, const ExecutorSeams& seams) {
+    InstallOutcome outcome;
     for (const Step& step : plan.Steps()) {
         switch (step.kind) {
         case StepKind::ExtractProduct:
-            if (!payload::ExtractProductPayload(step.path, seams.extractSource)) {
-                seams.showMessage(step.message);
-                return PlanOutcome::Stopped;
-            }
+            if (!payload::ExtractProductPayload(step.path, seams.extractSource)) return {false, step.message};
             break;
-        case StepKind::ShowMessageAndStop:
-            seams.showMessage(step.message);
-            return PlanOutcome::Stopped;
-        case StepKind::SetResult:
-            resultFlag = 1;
-            break;
-        default:
-            ApplyUnchecked(step);
+        case StepKind::ShowMessageAndStop: return {false, step.message};
+        case StepKind::SetResult: outcome.succeeded = true; break;
+        default: ApplyUnchecked(step);
         }
     }
-    return PlanOutcome::Completed;
+    return outcome;
 }
 
-}  // namespace install
+}  // namespace shared

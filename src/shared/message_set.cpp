@@ -1,6 +1,6 @@
-#include "install/message_set.h"
+#include "shared/message_set.h"
 
-namespace install {
+namespace shared {
 namespace {
 
 constexpr MessageSet kChinese{"安装失败! 关闭正在运行的BeamDraft后重试", "错误的文件目录!",
@@ -25,16 +25,12 @@ constexpr MessageSet kEnglish{"Can't copy files, error!",
 
 }  // namespace
 
-const MessageSet& MessageSetFor(int languageIndex) {
-    if (languageIndex == 0) return kChinese;
-    if (languageIndex == 1) return kEnglishForTraditional;
+const MessageSet& MessageSetFor(LanguageIndex language) {
+    if (language.row == 0) return kChinese;
+    if (language.row == 1) return kEnglishForTraditional;
     return kEnglish;
 }
 
-const char* SuccessMessageFor(int languageIndex) { return languageIndex == 0 ? "安装成功!" : "Install OK!"; }
+const char* SuccessMessageFor(LanguageIndex language) { return IsChinese(language) ? "安装成功!" : "Install OK!"; }
 
-int LanguageCodeFor(int languageIndex) {
-    return languageIndex >= 0 && languageIndex <= 3 ? languageIndex + 1 : 1;
-}
-
-}  // namespace install
+}  // namespace shared

@@ -2,9 +2,9 @@
 // Places and paints the busy windows, which show while no messages are dispatched.
 #include <windows.h>
 
-#include "app/window_placement.h"
+#include "shared/window_placement.h"
 
-namespace app {
+namespace shared {
 
 // The window's rectangle in screen coordinates (callers centre busy windows on it).
 Rect ScreenRectOf(HWND window);
@@ -19,4 +19,4 @@ void CentreWindowOn(HWND window, Point centre);
 // message while the task runs. The window is null when it could not be made.
 void PaintOwnerAndWindow(HWND owner, HWND window);
 
-}  // namespace app
+}  // namespace shared

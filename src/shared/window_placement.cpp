@@ -1,6 +1,6 @@
-#include "app/window_placement.h"
+#include "shared/window_placement.h"
 
-namespace app {
+namespace shared {
 namespace {
 
 // Sums in 64 bits so that coordinates near the 32-bit limits cannot overflow;
@@ -22,4 +22,4 @@ std::optional<Point> PlacementFor(const Rect& window, Point centre) {
     return OriginCentredOn(centre, window.right - window.left, window.bottom - window.top);
 }
 
-}  // namespace app
+}  // namespace shared

@@ -6,7 +6,7 @@
 
 #include "common/lead_byte.h"
 
-namespace app {
+namespace shared {
 
 using text::LeadByteTest;
 
@@ -25,4 +25,4 @@ bool WalkStringList(const char* list, StringListVisitor visitor, void* context);
 // returns the bytes needed; with one, the bytes used without the terminator.
 size_t PackKeyNames(const char* sectionLines, char* buffer, size_t capacity, LeadByteTest isLeadByte);
 
-}  // namespace app
+}  // namespace shared

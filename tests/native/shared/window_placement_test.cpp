@@ -1,8 +1,8 @@
-#include "app/window_placement.h"
+#include "shared/window_placement.h"
 
 #include <gtest/gtest.h>
 
-namespace app {
+namespace shared {
 namespace {
 
 TEST(WindowPlacement, CentreOfTruncatesTowardZero) {
@@ -45,4 +45,4 @@ TEST(WindowPlacement, OnlyTheOriginPointKeepsTheTemplatePosition) {
 }
 
 }  // namespace
-}  // namespace app
+}  // namespace shared

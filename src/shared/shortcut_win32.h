@@ -7,7 +7,7 @@
 
 #include <string>
 
-namespace install {
+namespace shared {
 
 // A shortcut that keeps the target's own icon.
 HRESULT CreateLink(const std::string& target, const std::string& linkFile, const std::string& description);
@@ -16,4 +16,4 @@ HRESULT CreateLink(const std::string& target, const std::string& linkFile, const
 HRESULT CreateLinkWithIcon(const std::string& target, const std::string& linkFile,
                            const std::string& description, const std::string& iconFile);
 
-}  // namespace install
+}  // namespace shared

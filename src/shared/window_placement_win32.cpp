@@ -1,6 +1,6 @@
-#include "app/window_placement_win32.h"
+#include "shared/window_placement_win32.h"
 
-namespace app {
+namespace shared {
 
 Rect ScreenRectOf(HWND window) {
     RECT rect{};
@@ -34,4 +34,4 @@ void PaintOwnerAndWindow(HWND owner, HWND window) {
     ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
 }
 
-}  // namespace app
+}  // namespace shared

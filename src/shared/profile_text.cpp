@@ -1,8 +1,8 @@
-#include "app/profile_text.h"
+#include "shared/profile_text.h"
 
 #include <cstring>
 
-namespace app {
+namespace shared {
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -77,4 +77,4 @@ size_t PackKeyNames(const char* sectionLines, char* buffer, size_t capacity, Lea
     return packing.count;
 }
 
-}  // namespace app
+}  // namespace shared

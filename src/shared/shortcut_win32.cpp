@@ -1,11 +1,11 @@
-#include "install/shortcut_win32.h"
+#include "shared/shortcut_win32.h"
 
 #include <objbase.h>
 #include <shlobj.h>
 
 #include "win/unique_resource_win32.h"
 
-namespace install {
+namespace shared {
 namespace {
 
 // The shell's save call takes a fixed wide path of MAX_PATH characters.
@@ -49,4 +49,4 @@ HRESULT CreateLinkWithIcon(const std::string& target, const std::string& linkFil
     return WriteLink(target, linkFile, description, &iconFile);
 }
 
-}  // namespace install
+}  // namespace shared

@@ -6,10 +6,10 @@
 #include <functional>
 #include <string>
 
-#include "app/window_placement.h"
+#include "shared/window_placement.h"
 #include "win/dialog_win32.h"
 
-namespace app {
+namespace shared {
 
 class BusyDialog : public win::Dialog {
 public:
@@ -18,18 +18,16 @@ public:
     // The owner is also the window's parent (the main window).
     explicit BusyDialog(HWND owner);
 
-    // Set directly before Run. Texts are UTF-8; the second text is never shown.
+    // Set directly before Run. The caption is UTF-8.
     std::string caption;
-    std::string secondText;
     Point centre;  // (0, 0): stay where the template puts the window
 
     void SetTask(Task task) { task_ = std::move(task); }
 
-    // Shows the window, calls the task once with the owner, removes the window;
-    // returns 1 whatever the task did. The task also runs when the window
-    // cannot be created. An exception from the task passes through, and the
-    // destructor then removes the window.
-    int Run();
+    // Shows the window, calls the task once with the owner, removes the window.
+    // The task also runs when the window cannot be created. An exception from
+    // the task passes through, and the destructor then removes the window.
+    void Run();
 
 private:
     void ShowWindowPart();
@@ -39,4 +37,4 @@ private:
     Task task_;
 };
 
-}  // namespace app
+}  // namespace shared

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace app {
+namespace shared {
 
 class ProfileFile {
 public:
@@ -33,4 +33,4 @@ private:
     std::optional<std::string> path_;
 };
 
-}  // namespace app
+}  // namespace shared
