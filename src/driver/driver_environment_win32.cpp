@@ -29,6 +29,7 @@ SystemFacts Completed(SystemFacts facts) {
     if (!facts.systemFolder) facts.systemFolder = RealSystemFolder;
     if (!facts.windowsVersion) facts.windowsVersion = RealWindowsVersion;
     if (!facts.is64Bit) facts.is64Bit = win::IsRunningOnWow64;
+    if (!facts.systemFolderRedirected) facts.systemFolderRedirected = win::IsSystemFolderRedirected;
     return facts;
 }
 

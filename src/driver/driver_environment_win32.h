@@ -15,9 +15,10 @@ struct SystemFacts {
     std::function<std::optional<std::string>()> systemFolder;       // the system folder, no backslash at its end
     std::function<std::optional<WindowsVersion>()> windowsVersion;  // nothing when the query fails
     std::function<bool()> is64Bit;                                  // running on 64-bit Windows
+    std::function<bool()> systemFolderRedirected;                   // a 32-bit program there
 };
 
-// Every empty fact asks the system: GetSystemDirectoryA, GetVersionExA, the WOW64 test.
+// Every empty fact asks the system: GetSystemDirectoryA, GetVersionExA, the WOW64 tests.
 SystemFacts Completed(SystemFacts facts);
 
 

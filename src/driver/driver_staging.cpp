@@ -26,9 +26,14 @@ private:
         return facts_.is64Bit ? for64Bit : for32Bit;
     }
 
+    // The system folder, spelled as given, or its Sysnative alias for a redirected program.
+    std::string NativeSystemFolder(const char* spelling) const {
+        return facts_.windowsBase + (facts_.systemFolderRedirected ? "Sysnative\\" : spelling);
+    }
+
     void CoInstallersAndInfPair() {
-        Replace(ByBitness("VrxWdf1.d", "VrxWdf0.d"), "system32\\WdfCoInstaller01011.dll");
-        Replace(ByBitness("VrxWin1.d", "VrxWin0.d"), "system32\\winusbcoinstaller2.dll");
+        ReplaceInSystemFolder(ByBitness("VrxWdf1.d", "VrxWdf0.d"), "WdfCoInstaller01011.dll");
+        ReplaceInSystemFolder(ByBitness("VrxWin1.d", "VrxWin0.d"), "winusbcoinstaller2.dll");
         Replace("Usbvcommtp.inf", "inf\\Usbvcommtp.inf");
         Replace("Usbvcommtp.cat", "inf\\Usbvcommtp.cat");
     }
@@ -38,10 +43,10 @@ private:
         const char* serialDriver = ByBitness("vrx246u2.006", "vrx246u.006");
         CopyIfAbsent(modemInf, "inf\\mdmcpq.inf");
         CopyIfAbsent(serialDriver, "inf\\usbser.sys");
-        CopyIfAbsent(serialDriver, "system32\\drivers\\usbser.sys");
+        plan_.CopyIfAbsent(source_ + serialDriver, NativeSystemFolder("system32\\") + "drivers\\usbser.sys");
         if (!facts_.modemStoreFolder) return;
         const std::string store =
-            facts_.windowsBase + "System32\\DriverStore\\FileRepository\\" + *facts_.modemStoreFolder + '\\';
+            NativeSystemFolder("System32\\") + "DriverStore\\FileRepository\\" + *facts_.modemStoreFolder + '\\';
         plan_.CreateFolder(store);
         plan_.CopyIfAbsent(source_ + modemInf, store + "mdmcpq.inf");
         plan_.CopyIfAbsent(source_ + serialDriver, store + "usbser.sys");
@@ -55,6 +60,10 @@ private:
 
     void Replace(const char* sourceName, const char* belowWindowsBase) {
         plan_.CopyOneFile(source_ + sourceName, facts_.windowsBase + belowWindowsBase);
+    }
+
+    void ReplaceInSystemFolder(const char* sourceName, const char* name) {
+        plan_.CopyOneFile(source_ + sourceName, NativeSystemFolder("system32\\") + name);
     }
 
     void CopyIfAbsent(const char* sourceName, const char* belowWindowsBase) {

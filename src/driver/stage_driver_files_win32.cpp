@@ -58,6 +58,7 @@ void StageDriverFiles(const std::string& sourceFolder, const SystemFacts& givenF
     facts.windowsBase = WindowsBaseOf(*systemFolder, win::AnsiLeadByte);
     facts.version = system.windowsVersion();
     facts.is64Bit = system.is64Bit();
+    facts.systemFolderRedirected = system.systemFolderRedirected();
     if (NeedsModemStoreFolder(facts.version)) {
         facts.modemStoreFolder = FindModemStoreFolderInFile(SetupLogPathOf(facts.windowsBase));
     }

@@ -114,6 +114,11 @@ std::vector<std::string> CorelRegistryKeys(int versionIndex) {
     return {version->firstKey, version->secondKey};
 }
 
+FirstView CorelFirstView(int versionIndex) {
+    const CorelVersion* version = VersionAt(versionIndex);
+    return version && std::string(version->programFolder) == "Programs64" ? FirstView::Bits64 : FirstView::Bits32;
+}
+
 std::string CorelProgramFolderToTest(const PluginInputs& inputs) {
     const CorelVersion* version = VersionAt(inputs.versionIndex);
     return CorelFolderOf(inputs) + (version ? version->programFolder : "Programs");

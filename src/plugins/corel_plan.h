@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "plugins/plugin_steps.h"
+#include "plugins/registry_text.h"
 #include "shared/install_plan.h"
 
 namespace plugins {
@@ -13,6 +14,9 @@ namespace plugins {
 // HKLM keys that may hold "Destination" for the version, in the order tried;
 // none for an index outside the version table.
 std::vector<std::string> CorelRegistryKeys(int versionIndex);
+
+// The 64-bit rows look for a 64-bit CorelDRAW first, the others for a 32-bit one.
+FirstView CorelFirstView(int versionIndex);
 
 // Manual mode: the folder that must exist under the typed path ("...\Programs"
 // or "...\Programs64", no trailing backslash).

@@ -13,8 +13,9 @@ namespace {
 constexpr const char* kCorelLocationValue = "Destination";
 
 std::optional<std::string> FindCorelDestination(int versionIndex) {
+    const FirstView first = CorelFirstView(versionIndex);
     for (const std::string& key : CorelRegistryKeys(versionIndex)) {
-        if (auto destination = ReadRegistryValueInAnyView(HKEY_LOCAL_MACHINE, key, kCorelLocationValue)) {
+        if (auto destination = ReadRegistryValueInAnyView(HKEY_LOCAL_MACHINE, key, kCorelLocationValue, first)) {
             return destination;
         }
     }

@@ -5,6 +5,10 @@
 
 namespace plugins {
 
+// The registry view of 64-bit Windows to read first: a host registers in the
+// view of its own build, and a system may hold both builds of one host.
+enum class FirstView { Bits32, Bits64 };
+
 // The value read is `length` bytes of a buffer of `capacity` bytes. It is
 // ended at its first NUL, and at the buffer's last byte at the latest: a value
 // that fills the buffer or was stored without its NUL loses its last byte

@@ -42,9 +42,10 @@ std::vector<AutoCadProduct> ProductsOfRelease(const std::string& releasePath, RE
 
 }  // namespace
 
-std::vector<REGSAM> RegistryViews() {
-    if (win::IsRunningOnWow64()) return {KEY_WOW64_32KEY, KEY_WOW64_64KEY};
-    return {KEY_WOW64_32KEY};
+std::vector<REGSAM> RegistryViews(FirstView first) {
+    if (!win::IsRunningOnWow64()) return {KEY_WOW64_32KEY};
+    if (first == FirstView::Bits64) return {KEY_WOW64_64KEY, KEY_WOW64_32KEY};
+    return {KEY_WOW64_32KEY, KEY_WOW64_64KEY};
 }
 
 std::optional<std::string> ReadRegistryValue(HKEY root, const std::string& subKey, const char* valueName,
@@ -60,8 +61,9 @@ std::optional<std::string> ReadRegistryValue(HKEY root, const std::string& subKe
     return RegistryText(buffer, length, kValueBufferSize);
 }
 
-std::optional<std::string> ReadRegistryValueInAnyView(HKEY root, const std::string& subKey, const char* valueName) {
-    for (REGSAM view : RegistryViews()) {
+std::optional<std::string> ReadRegistryValueInAnyView(HKEY root, const std::string& subKey, const char* valueName,
+                                                      FirstView first) {
+    for (REGSAM view : RegistryViews(first)) {
         if (auto value = ReadRegistryValue(root, subKey, valueName, view)) return value;
     }
     return std::nullopt;

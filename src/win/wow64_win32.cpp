@@ -26,4 +26,9 @@ bool IsRunningOnWow64() {
     return AskIsWow64Process();
 }
 
+bool IsSystemFolderRedirected() {
+    if constexpr (sizeof(void*) == 8) return false;
+    return AskIsWow64Process();
+}
+
 }  // namespace win

@@ -8,4 +8,8 @@ namespace win {
 // runs only on 64-bit Windows and answers true.
 bool IsRunningOnWow64();
 
+// Whether Windows redirects this program's accesses below the system folder to
+// SysWOW64: only a 32-bit program on 64-bit Windows.
+bool IsSystemFolderRedirected();
+
 }  // namespace win

@@ -4,6 +4,7 @@
 # there on the win32 preset's build: the release sample distribution and the
 # i686 test tools. Needs the image (scripts/emu/build-image.sh) and
 # `cmake --build --preset win32 --target sample_dist release_tools`.
+# RELEASE_CASES="driver ..." runs only the cases named.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
@@ -25,7 +26,7 @@ for arch in "${archs[@]}"; do
   cp -r "$build/sample/payload" "$share/payload"
   cp "$build"/tests/release/*.exe "$share/bin/"
   cp "$here/guest-suite.sh" "$share/"
-  printf 'exec bash /share/guest-suite.sh %s\n' "$arch" >"$share/job"
+  printf 'RELEASE_TRACE=%s exec bash /share/guest-suite.sh %s %s\n' "${RELEASE_TRACE:-}" "$arch" "${RELEASE_CASES:-}" >"$share/job"
   printf '\n== release suite in %s\n' "$arch"
   rc=0
   "$root/scripts/emu/run-guest.sh" "$share" "$share/job" || rc=$?

@@ -55,6 +55,25 @@ TEST(StagingPlan, Windows7In64BitPlacesTheFilesIntoTheStoreFolderToo) {
     EXPECT_EQ(Plan(Facts(WindowsVersion{6, 1}, true, "mdmcpq.inf_amd64_neutral_b53453733bd795bc")), expected);
 }
 
+TEST(StagingPlan, ARedirectedProgramNamesTheNativeSystemFolderForEveryCopyBelowIt) {
+    StagingFacts facts = Facts(WindowsVersion{6, 1}, true, "mdmcpq.inf_amd64_neutral_b53453733bd795bc");
+    facts.systemFolderRedirected = true;
+    const std::string native = "C:\\Windows\\Sysnative\\";
+    const std::string store = native + "DriverStore\\FileRepository\\mdmcpq.inf_amd64_neutral_b53453733bd795bc\\";
+    EXPECT_EQ(Plan(facts), (std::vector<std::string>{
+                               "copy file " + kSource + "VrxWdf1.d -> " + native + "WdfCoInstaller01011.dll",
+                               "copy file " + kSource + "VrxWin1.d -> " + native + "winusbcoinstaller2.dll",
+                               "copy file " + kSource + "Usbvcommtp.inf -> C:\\Windows\\inf\\Usbvcommtp.inf",
+                               "copy file " + kSource + "Usbvcommtp.cat -> C:\\Windows\\inf\\Usbvcommtp.cat",
+                               "copy file " + kSource + "vrx246m2.006 -> C:\\Windows\\inf\\mdmcpq.inf if absent",
+                               "copy file " + kSource + "vrx246u2.006 -> C:\\Windows\\inf\\usbser.sys if absent",
+                               "copy file " + kSource + "vrx246u2.006 -> " + native + "drivers\\usbser.sys if absent",
+                               "create folder " + store,
+                               "copy file " + kSource + "vrx246m2.006 -> " + store + "mdmcpq.inf if absent",
+                               "copy file " + kSource + "vrx246u2.006 -> " + store + "usbser.sys if absent",
+                           }));
+}
+
 TEST(StagingPlan, Windows7In32BitWithoutAStoreFolderStopsAfterTheSystemFolders) {
     EXPECT_EQ(Plan(Facts(WindowsVersion{6, 1}, false)),
               Then(CoInstallersAndInfPair("VrxWdf0.d", "VrxWin0.d"), SystemModemFiles("vrx246m.006", "vrx246u.006")));

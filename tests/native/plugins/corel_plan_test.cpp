@@ -130,6 +130,8 @@ TEST(CorelPlan, EveryVersionFindsItsFolderKeysAndMacro) {
     for (const Version& v : versions) {
         SCOPED_TRACE(v.index);
         EXPECT_EQ(CorelRegistryKeys(v.index), v.keys);
+        EXPECT_EQ(CorelFirstView(v.index),
+                  std::string(v.programFolder) == "Programs64" ? FirstView::Bits64 : FirstView::Bits32);
         EXPECT_EQ(CorelProgramFolderToTest(Inputs(v.index, 0)), std::string("D:\\Corel\\") + v.programFolder);
         const std::string programs = std::string("D:\\Corel\\") + v.programFolder + "\\";
         for (const shared::Plan& plan :

@@ -91,5 +91,20 @@ TEST_F(CorelInstall, ManualModeTellsTheUserToCloseCorelDrawWhileItsFilesAreHeld)
     EXPECT_EQ(Content(corelFolder + "Draw\\GMS\\VRXCorel.gms"), "gms ex64");
 }
 
+TEST_F(CorelInstall, WithBothBuildsRegisteredThe64BitRowInstallsIntoThe64BitBuild) {
+    MakeFolders("Corel32\\Programs");
+    MakeFolders("Corel32\\Draw");
+    MakeFolders("Corel64\\Programs64");
+    MakeFolders("Corel64\\Draw");
+    const std::string key = "Setup\\CorelDRAW Graphics Suite 16";
+    ASSERT_TRUE(view32.Set(key, "Destination", scratch / "Corel32"));
+    ASSERT_TRUE(view64.Set(key, "Destination", scratch / "Corel64"));
+
+    Install(InstallType::CorelDraw, 1, 6, "");
+    EXPECT_TRUE(outcome.succeeded);
+    EXPECT_EQ(Content(scratch / "Corel64\\Draw\\GMS\\VRXCorel.gms"), "gms ex64");
+    EXPECT_FALSE(Exists(scratch / "Corel32\\Draw\\GMS\\VRXCorel.gms"));
+}
+
 }  // namespace
 }  // namespace plugin_tests
