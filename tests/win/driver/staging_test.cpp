@@ -40,7 +40,8 @@ protected:
     SystemFacts Facts(std::optional<WindowsVersion> version, bool is64Bit) const {
         const std::string systemFolder = windows + "system32";
         return {[systemFolder] { return std::optional<std::string>(systemFolder); },
-                [version] { return version; }, [is64Bit] { return is64Bit; }};
+                [version] { return version; }, [is64Bit] { return is64Bit; },
+                [] { return false; }};  // a test folder is never redirected
     }
 
     void WriteSetupLog(const std::string& text) const { WriteBytes(windows + "inf\\setupapi.dev.log", text); }
