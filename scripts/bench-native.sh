@@ -3,17 +3,22 @@
 # about 118 MiB, the largest about 20 MiB, random data in the shipped folders.
 # In one run, on one disk (build/bench): `setuppack extract` against `cp -r` of
 # the same files, its peak memory, and `setuppack build` against `cat` of its
-# inputs. Prints a markdown table.
-# Usage: scripts/bench-native.sh [ROUNDS]   (default 7; medians are reported)
+# inputs, in alternating pairs that each write into a fresh folder or file.
+# Prints a markdown table.
+# Usage: scripts/bench-native.sh [ROUNDS]   (default 9; medians are reported)
+#        SETUPPACK=PATH measures that packer instead of build/native's (an earlier
+#        build, for a before-and-after comparison in one sitting).
 set -euo pipefail
 
-rounds=${1:-7}
+rounds=${1:-9}
 root=$(cd "$(dirname "$0")/.." && pwd)
 bench=$root/build/bench
-packer=$root/build/native/tools/setuppack/setuppack
+packer=${SETUPPACK:-$root/build/native/tools/setuppack/setuppack}
 
-[ -f "$root/build/native/build.ninja" ] || cmake --preset native >/dev/null
-cmake --build --preset native --target setuppack >/dev/null
+if [ -z "${SETUPPACK:-}" ]; then
+  [ -f "$root/build/native/build.ninja" ] || cmake --preset native >/dev/null
+  cmake --build --preset native --target setuppack >/dev/null
+fi
 [ -x /usr/bin/time ] || { echo "bench-native.sh: needs /usr/bin/time (Debian package 'time')" >&2; exit 1; }
 
 # --- the payload ------------------------------------------------------------
@@ -64,19 +69,32 @@ payload_bytes=$(find "$payload" -type f -printf '%s\n' | awk '{ s += $1 } END { 
 largest=$(find "$payload" -type f -printf '%s\n' | sort -n | tail -1)
 "$packer" build --stub "$bench/Setup.exe" --payload "$payload" --out "$bench/installer.exe" 2>/dev/null
 
+# Alternating pairs: each round times both sides once, the side that goes first
+# alternating, each writing into a folder (or file) that did not exist before;
+# the outputs are removed, and written back, between rounds.
 extract_runs=() copy_runs=() build_runs=() cat_runs=() extract_synced_runs=() copy_synced_runs=()
 inputs=()
 while IFS= read -r -d '' f; do inputs+=("$f"); done < <(find "$payload" -type f -print0 | sort -z)
+runs=$bench/runs
+time_copy() { copy_runs+=("$(seconds cp -r "$payload" "$runs/copy-$1")"); }
+time_extract() { extract_runs+=("$(seconds "$packer" extract "$bench/installer.exe" --out "$runs/extracted-$1" 2>/dev/null)"); }
+time_copy_synced() { copy_synced_runs+=("$(seconds_synced cp -r "$payload" "$runs/copy-synced-$1")"); }
+time_extract_synced() {
+  extract_synced_runs+=("$(seconds_synced "$packer" extract "$bench/installer.exe" --out "$runs/extracted-synced-$1" 2>/dev/null)")
+}
+time_cat() { cat_runs+=("$(seconds sh -c 'cat "$@" > "$0"' "$runs/cat-$1.out" "$bench/Setup.exe" "${inputs[@]}")"); }
+time_build() { build_runs+=("$(seconds "$packer" build --stub "$bench/Setup.exe" --payload "$payload" --out "$runs/built-$1.exe" 2>/dev/null)"); }
+pair() {  # pair ROUND FIRST SECOND
+  if (($1 % 2 == 0)); then "$2" "$1"; "$3" "$1"; else "$3" "$1"; "$2" "$1"; fi
+}
 for ((r = 0; r < rounds; r++)); do
-  rm -rf "$bench/copy" "$bench/extracted" "$bench/built.exe" "$bench/cat.out"
-  copy_runs+=("$(seconds cp -r "$payload" "$bench/copy")")
-  extract_runs+=("$(seconds "$packer" extract "$bench/installer.exe" --out "$bench/extracted" 2>/dev/null)")
-  rm -rf "$bench/copy" "$bench/extracted"
-  copy_synced_runs+=("$(seconds_synced cp -r "$payload" "$bench/copy")")
-  extract_synced_runs+=("$(seconds_synced "$packer" extract "$bench/installer.exe" --out "$bench/extracted" 2>/dev/null)")
-  cat_runs+=("$(seconds sh -c 'cat "$@" > "$0"' "$bench/cat.out" "$bench/Setup.exe" "${inputs[@]}")")
-  build_runs+=("$(seconds "$packer" build --stub "$bench/Setup.exe" --payload "$payload" --out "$bench/built.exe" 2>/dev/null)")
+  rm -rf "$runs" && mkdir -p "$runs" && sync
+  pair "$r" time_copy time_extract
+  pair "$r" time_copy_synced time_extract_synced
+  pair "$r" time_cat time_build
+  [ "$r" -lt $((rounds - 1)) ] || { mv "$runs/built-$r.exe" "$bench/built.exe"; mv "$runs/extracted-$r" "$bench/extracted"; }
 done
+rm -rf "$runs"
 cmp -s "$bench/built.exe" "$bench/installer.exe" || { echo "bench-native.sh: build is not deterministic" >&2; exit 1; }
 diff -r "$payload" "$bench/extracted" >/dev/null || { echo "bench-native.sh: extraction differs" >&2; exit 1; }
 
@@ -95,7 +113,7 @@ built=$(printf '%s\n' "${build_runs[@]}" | median)
 budget_kib=$(((largest + 512000) / 1024 + baseline_kib))
 
 echo "Payload: $files files, $((payload_bytes / 1024 / 1024)) MiB, largest $((largest / 1024)) KiB;" \
-     "medians of $rounds rounds; $(uname -m), $(nproc) cores, $(df -T "$bench" | awk 'NR == 2 { print $2 }')."
+     "medians of $rounds alternating pairs, each side into a fresh folder; $(uname -m), $(nproc) cores, $(df -T "$bench" | awk 'NR == 2 { print $2 }')."
 echo
 echo "| Measurement | setuppack | baseline | ratio |"
 echo "|---|---|---|---|"

@@ -1,6 +1,5 @@
 #include "build.h"
 
-#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -33,16 +32,6 @@ void AppendLe32(std::vector<char>& bytes, uint32_t value) {
     for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<char>(value >> shift & 0xFF));
 }
 
-void CopyAll(InputFile& from, uint64_t size, OutputFile& to, std::vector<char>& buffer, Progress* progress) {
-    for (uint64_t left = size; left > 0;) {
-        const size_t chunk = static_cast<size_t>(std::min<uint64_t>(left, buffer.size()));
-        from.Read(buffer.data(), chunk);
-        to.Write(buffer.data(), chunk);
-        if (progress) progress->Advance(chunk);
-        left -= chunk;
-    }
-}
-
 void WriteEntry(const PlannedEntry& entry, const std::string& payloadFolder, OutputFile& out,
                 std::vector<char>& buffer, Progress& progress) {
     InputFile source(JoinPath(payloadFolder, entry.sourcePath));
@@ -50,14 +39,14 @@ void WriteEntry(const PlannedEntry& entry, const std::string& payloadFolder, Out
     char header[payload::kNameHeaderSize] = {};
     std::memcpy(header, entry.storedName.data(), entry.storedName.size());
     out.Write(header, sizeof header);
-    CopyAll(source, entry.size, out, buffer, &progress);
+    out.Append(source, 0, entry.size, buffer, &progress);
 }
 
 void WriteInstaller(const BuildOptions& options, const std::vector<PlannedEntry>& entries, InputFile& stub,
                     const Layout& layout, const std::string& path, std::ostream& progressOut) {
     OutputFile out(path);
     std::vector<char> buffer(kCopyBufferSize);
-    CopyAll(stub, stub.Length(), out, buffer, nullptr);
+    out.Append(stub, 0, stub.Length(), buffer, nullptr);
     const std::vector<char> filler(static_cast<size_t>(layout.fillerBytes), '\0');
     out.Write(filler.data(), filler.size());
 

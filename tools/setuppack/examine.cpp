@@ -98,15 +98,7 @@ std::vector<std::string> PayloadDifferences(InputFile& installer, const std::vec
 void WriteEntryFile(InputFile& installer, const payload::Entry& entry, const std::string& path,
                     std::vector<char>& buffer, Progress& progress) {
     OutputFile out(path);
-    uint64_t position = entry.DataOffset();
-    for (uint64_t left = entry.DataSize(); left > 0;) {
-        const size_t chunk = static_cast<size_t>(std::min<uint64_t>(left, buffer.size()));
-        installer.ReadAt(position, buffer.data(), chunk);
-        out.Write(buffer.data(), chunk);
-        progress.Advance(chunk);
-        position += chunk;
-        left -= chunk;
-    }
+    out.Append(installer, entry.DataOffset(), entry.DataSize(), buffer, &progress);
     out.Close();
 }
 

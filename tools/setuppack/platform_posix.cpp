@@ -1,8 +1,12 @@
 #include "platform.h"
 
+#include <fcntl.h>
 #include <iconv.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
+#include <utility>
 
 namespace setuppack {
 namespace {
@@ -39,6 +43,8 @@ private:
     iconv_t handle_;
 };
 
+int Fd(intptr_t handle) { return static_cast<int>(handle); }
+
 std::string IconvName(unsigned codePage) { return "CP" + std::to_string(codePage); }
 
 std::optional<std::string> Convert(const std::string& input, const std::string& to, const std::string& from) {
@@ -57,6 +63,57 @@ std::optional<std::string> Utf8ToCodePage(const std::string& utf8, unsigned code
 
 std::optional<std::string> CodePageToUtf8(const std::string& bytes, unsigned codePage) {
     return Convert(bytes, "UTF-8", IconvName(codePage));
+}
+
+SystemFile SystemFile::OpenToRead(const std::string& path) { return SystemFile(open(path.c_str(), O_RDONLY | O_CLOEXEC)); }
+
+SystemFile SystemFile::CreateToWrite(const std::string& path) {
+    return SystemFile(open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+}
+
+std::optional<uint64_t> SystemFile::Length() const {
+    struct stat status {};
+    if (fstat(Fd(handle_), &status) != 0) return std::nullopt;
+    return static_cast<uint64_t>(status.st_size);
+}
+
+bool SystemFile::ReadAt(uint64_t position, void* buffer, size_t size) {
+    auto* bytes = static_cast<char*>(buffer);
+    while (size > 0) {
+        const ssize_t done = pread(Fd(handle_), bytes, size, static_cast<off_t>(position));
+        if (done < 0 && errno == EINTR) continue;
+        if (done <= 0) return false;
+        bytes += done;
+        position += static_cast<uint64_t>(done);
+        size -= static_cast<size_t>(done);
+    }
+    return true;
+}
+
+bool SystemFile::Write(const void* buffer, size_t size) {
+    const auto* bytes = static_cast<const char*>(buffer);
+    while (size > 0) {
+        const ssize_t done = write(Fd(handle_), bytes, size);
+        if (done < 0 && errno == EINTR) continue;
+        if (done <= 0) return false;
+        bytes += done;
+        size -= static_cast<size_t>(done);
+    }
+    return true;
+}
+
+bool SystemFile::Close() {
+    if (!IsOpen()) return true;
+    return close(Fd(std::exchange(handle_, kNone))) == 0;
+}
+
+size_t SystemFile::CopyInKernel(SystemFile& source, uint64_t position, size_t size) {
+    auto from = static_cast<off_t>(position);
+    for (;;) {
+        const ssize_t done = copy_file_range(Fd(source.handle_), &from, Fd(handle_), nullptr, size, 0);
+        if (done < 0 && errno == EINTR) continue;
+        return done < 0 ? 0 : static_cast<size_t>(done);
+    }
 }
 
 }  // namespace setuppack
