@@ -13,7 +13,8 @@ if [ "${1:-}" = "--long" ]; then long=1; shift; fi
 seconds=${1:-$([ "$long" = 1 ] && echo 1800 || echo 10)}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build/fuzz
-targets=(fuzz_archive_walk fuzz_modem_log fuzz_registry_text fuzz_profile_text fuzz_setup_config fuzz_packer_names)
+targets=(fuzz_archive_walk fuzz_modem_log fuzz_registry_text fuzz_profile_text fuzz_setup_config fuzz_packer_names
+         fuzz_integrity)
 
 cmake -S "$root/tests/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j 2 >/dev/null

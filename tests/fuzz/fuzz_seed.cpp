@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/archive_builder.h"
+#include "payload/integrity.h"
 
 namespace {
 
@@ -110,6 +111,33 @@ void PackerNames(const Corpus& corpus) {
                                                    "VRXCorel/\xD0\x9F.txt");
 }
 
+// The block's fields, then an installer whose stub reserves the block; the
+// archive follows the stub for archiveLength bytes (0: nothing stored).
+Bytes FieldsAndInstaller(const Bytes& installer, size_t stubSize, size_t archiveLength) {
+    payload::IntegrityBlock block;
+    block.archiveLength = archiveLength;
+    block.crc = payload::Crc32(0, installer.data() + stubSize, archiveLength);
+    Bytes bytes(payload::kIntegrityBlockSize - payload::kIntegrityMarkerSize);
+    payload::WriteIntegrityFields(block, bytes.data());
+    bytes.insert(bytes.end(), installer.begin(), installer.end());
+    return bytes;
+}
+
+void Integrity(const Corpus& corpus) {
+    Bytes stub = test_archive::PeHead();
+    const std::string marker = payload::IntegrityMarker();
+    stub.insert(stub.end(), marker.begin(), marker.end());
+    stub.resize(stub.size() + payload::kIntegrityBlockSize - payload::kIntegrityMarkerSize, 0);
+    const Bytes installer = Archive(stub, {{"VRXPrograms\\BeamDraft.exe", "program"}, {"VRXDriver\\a.inf", "inf"}});
+    const size_t archive = installer.size() - stub.size();
+    corpus.Write("intact", FieldsAndInstaller(installer, stub.size(), archive));
+    corpus.Write("empty-block", FieldsAndInstaller(installer, stub.size(), 0));
+    Bytes damaged = FieldsAndInstaller(installer, stub.size(), archive);
+    damaged[damaged.size() - 20] ^= 0x01;
+    corpus.Write("damaged", damaged);
+    corpus.Write("signed", FieldsAndInstaller(test_archive::Signed(installer, 64), stub.size(), archive));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -121,5 +149,6 @@ int main(int argc, char** argv) {
     ProfileText(Corpus(root, "fuzz_profile_text"));
     SetupConfig(Corpus(root, "fuzz_setup_config"));
     PackerNames(Corpus(root, "fuzz_packer_names"));
+    Integrity(Corpus(root, "fuzz_integrity"));
     return 0;
 }

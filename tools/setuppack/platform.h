@@ -33,6 +33,7 @@ public:
     std::optional<uint64_t> Length() const;
     bool ReadAt(uint64_t position, void* buffer, size_t size);  // exactly size bytes
     bool Write(const void* buffer, size_t size);                // all of it, where the last write ended
+    bool WriteAt(uint64_t position, const void* buffer, size_t size);  // all of it; the next Write may go anywhere
     bool Close();
 
     // Copies up to size bytes from source at position to where this file's

@@ -45,6 +45,19 @@ private:
 
 int Fd(intptr_t handle) { return static_cast<int>(handle); }
 
+// Repeats step(bytes, left, done) until all size bytes went through it; false
+// on a fault or when it makes no progress (the end of the file for a read).
+template <typename Byte, typename Step>
+bool Whole(Byte* bytes, size_t size, Step step) {
+    for (uint64_t done = 0; done < size;) {
+        const ssize_t moved = step(bytes + done, static_cast<size_t>(size - done), done);
+        if (moved < 0 && errno == EINTR) continue;
+        if (moved <= 0) return false;
+        done += static_cast<uint64_t>(moved);
+    }
+    return true;
+}
+
 std::string IconvName(unsigned codePage) { return "CP" + std::to_string(codePage); }
 
 std::optional<std::string> Convert(const std::string& input, const std::string& to, const std::string& from) {
@@ -78,28 +91,20 @@ std::optional<uint64_t> SystemFile::Length() const {
 }
 
 bool SystemFile::ReadAt(uint64_t position, void* buffer, size_t size) {
-    auto* bytes = static_cast<char*>(buffer);
-    while (size > 0) {
-        const ssize_t done = pread(Fd(handle_), bytes, size, static_cast<off_t>(position));
-        if (done < 0 && errno == EINTR) continue;
-        if (done <= 0) return false;
-        bytes += done;
-        position += static_cast<uint64_t>(done);
-        size -= static_cast<size_t>(done);
-    }
-    return true;
+    return Whole(static_cast<char*>(buffer), size, [&](char* bytes, size_t left, uint64_t done) {
+        return pread(Fd(handle_), bytes, left, static_cast<off_t>(position + done));
+    });
 }
 
 bool SystemFile::Write(const void* buffer, size_t size) {
-    const auto* bytes = static_cast<const char*>(buffer);
-    while (size > 0) {
-        const ssize_t done = write(Fd(handle_), bytes, size);
-        if (done < 0 && errno == EINTR) continue;
-        if (done <= 0) return false;
-        bytes += done;
-        size -= static_cast<size_t>(done);
-    }
-    return true;
+    return Whole(static_cast<const char*>(buffer), size,
+                 [&](const char* bytes, size_t left, uint64_t) { return write(Fd(handle_), bytes, left); });
+}
+
+bool SystemFile::WriteAt(uint64_t position, const void* buffer, size_t size) {
+    return Whole(static_cast<const char*>(buffer), size, [&](const char* bytes, size_t left, uint64_t done) {
+        return pwrite(Fd(handle_), bytes, left, static_cast<off_t>(position + done));
+    });
 }
 
 bool SystemFile::Close() {

@@ -49,8 +49,26 @@ intptr_t Open(const std::string& path, DWORD access, DWORD share, DWORD disposit
         CreateFileW(wide->c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
-// ReadFile and WriteFile take at most a DWORD at a time.
-DWORD Piece(size_t size) { return static_cast<DWORD>(std::min<size_t>(size, 1u << 30)); }
+OVERLAPPED At(uint64_t position) {
+    OVERLAPPED at{};
+    at.Offset = static_cast<DWORD>(position);
+    at.OffsetHigh = static_cast<DWORD>(position >> 32);
+    return at;
+}
+
+// Repeats step(bytes, piece, &moved, done) until all size bytes went through
+// it, in pieces that fit the DWORD of ReadFile and WriteFile; false on a fault
+// or when it makes no progress (the end of the file for a read).
+template <typename Byte, typename Step>
+bool Whole(Byte* bytes, size_t size, Step step) {
+    for (uint64_t done = 0; done < size;) {
+        const auto piece = static_cast<DWORD>(std::min<uint64_t>(size - done, 1u << 30));
+        DWORD moved = 0;
+        if (!step(bytes + done, piece, &moved, done) || moved == 0) return false;
+        done += moved;
+    }
+    return true;
+}
 
 struct LocalFreeDeleter {
     void operator()(wchar_t** block) const { LocalFree(block); }
@@ -90,29 +108,25 @@ std::optional<uint64_t> SystemFile::Length() const {
 }
 
 bool SystemFile::ReadAt(uint64_t position, void* buffer, size_t size) {
-    auto* bytes = static_cast<char*>(buffer);
-    while (size > 0) {
-        OVERLAPPED at{};
-        at.Offset = static_cast<DWORD>(position);
-        at.OffsetHigh = static_cast<DWORD>(position >> 32);
-        DWORD done = 0;
-        if (!ReadFile(Handle(handle_), bytes, Piece(size), &done, &at) || done == 0) return false;
-        bytes += done;
-        position += done;
-        size -= done;
-    }
-    return true;
+    return Whole(static_cast<char*>(buffer), size, [&](char* bytes, DWORD piece, DWORD* moved, uint64_t done) {
+        OVERLAPPED at = At(position + done);
+        return ReadFile(Handle(handle_), bytes, piece, moved, &at);
+    });
 }
 
 bool SystemFile::Write(const void* buffer, size_t size) {
-    const auto* bytes = static_cast<const char*>(buffer);
-    while (size > 0) {
-        DWORD done = 0;
-        if (!WriteFile(Handle(handle_), bytes, Piece(size), &done, nullptr) || done == 0) return false;
-        bytes += done;
-        size -= done;
-    }
-    return true;
+    return Whole(static_cast<const char*>(buffer), size, [&](const char* bytes, DWORD piece, DWORD* moved, uint64_t) {
+        return WriteFile(Handle(handle_), bytes, piece, moved, nullptr);
+    });
+}
+
+// With an offset, WriteFile moves the file pointer too; build calls it last.
+bool SystemFile::WriteAt(uint64_t position, const void* buffer, size_t size) {
+    return Whole(static_cast<const char*>(buffer), size,
+                 [&](const char* bytes, DWORD piece, DWORD* moved, uint64_t done) {
+                     OVERLAPPED at = At(position + done);
+                     return WriteFile(Handle(handle_), bytes, piece, moved, &at);
+                 });
 }
 
 bool SystemFile::Close() {
