@@ -2,8 +2,9 @@
 # Benchmarks the native packer on a payload of the shipped size: 128 entries,
 # about 118 MiB, the largest about 20 MiB, random data in the shipped folders.
 # In one run, on one disk (build/bench): `setuppack extract` against `cp -r` of
-# the same files, its peak memory, and `setuppack build` against `cat` of its
-# inputs, in alternating pairs that each write into a fresh folder or file.
+# the same files, its peak memory, `setuppack build` against `cat` of its
+# inputs, and `setuppack verify` against reading the installer once, in
+# alternating pairs that each write into a fresh folder or file.
 # Prints a markdown table.
 # Usage: scripts/bench-native.sh [ROUNDS]   (default 9; medians are reported)
 #        SETUPPACK=PATH measures that packer instead of build/native's (an earlier
@@ -77,6 +78,7 @@ largest=$(find "$payload" -type f -printf '%s\n' | sort -n | tail -1)
 # alternating, each writing into a folder (or file) that did not exist before;
 # the outputs are removed, and written back, between rounds.
 extract_runs=() copy_runs=() build_runs=() cat_runs=() extract_synced_runs=() copy_synced_runs=()
+verify_runs=() read_runs=()
 inputs=()
 while IFS= read -r -d '' f; do inputs+=("$f"); done < <(find "$payload" -type f -print0 | sort -z)
 runs=$bench/runs
@@ -88,6 +90,9 @@ time_extract_synced() {
 }
 time_cat() { cat_runs+=("$(seconds sh -c 'cat "$@" > "$0"' "$runs/cat-$1.out" "$bench/Setup.exe" "${inputs[@]}")"); }
 time_build() { build_runs+=("$(seconds "$packer" build --stub "$bench/Setup.exe" --payload "$payload" --out "$runs/built-$1.exe" 2>/dev/null)"); }
+# verify reads the whole archive for its checksum: against reading the file once.
+time_verify() { verify_runs+=("$(seconds sh -c '"$0" verify "$1" >/dev/null' "$packer" "$bench/installer.exe")"); }
+time_read() { read_runs+=("$(seconds sh -c 'cat "$0" >/dev/null' "$bench/installer.exe")"); }
 pair() {  # pair ROUND FIRST SECOND
   if (($1 % 2 == 0)); then "$2" "$1"; "$3" "$1"; else "$3" "$1"; "$2" "$1"; fi
 }
@@ -96,6 +101,7 @@ for ((r = 0; r < rounds; r++)); do
   pair "$r" time_copy time_extract
   pair "$r" time_copy_synced time_extract_synced
   pair "$r" time_cat time_build
+  pair "$r" time_read time_verify
   [ "$r" -lt $((rounds - 1)) ] || { mv "$runs/built-$r.exe" "$bench/built.exe"; mv "$runs/extracted-$r" "$bench/extracted"; }
 done
 rm -rf "$runs"
@@ -116,6 +122,8 @@ copy_synced=$(printf '%s\n' "${copy_synced_runs[@]}" | median)
 extract_synced=$(printf '%s\n' "${extract_synced_runs[@]}" | median)
 catted=$(printf '%s\n' "${cat_runs[@]}" | median)
 built=$(printf '%s\n' "${build_runs[@]}" | median)
+verified=$(printf '%s\n' "${verify_runs[@]}" | median)
+read_once=$(printf '%s\n' "${read_runs[@]}" | median)
 budget_kib=$(((largest + 512000) / 1024 + baseline_kib))
 
 echo "Payload: $files files, $((payload_bytes / 1024 / 1024)) MiB, largest $((largest / 1024)) KiB;" \
@@ -128,5 +136,7 @@ printf '| extract vs `cp -r` (s) | %.3f | %.3f | %s |\n' "$extract" "$copy" "$(r
 printf '| extract vs `cp -r`, each followed by `sync` (s) | %.3f | %.3f | %s |\n' "$extract_synced" "$copy_synced" \
   "$(ratio "$extract_synced" "$copy_synced")"
 printf '| build vs `cat` of stub and files (s) | %.3f | %.3f | %s |\n' "$built" "$catted" "$(ratio "$built" "$catted")"
+printf '| verify (walk and checksum) vs `cat` of the installer to /dev/null (s) | %.3f | %.3f | %s |\n' "$verified" \
+  "$read_once" "$(ratio "$verified" "$read_once")"
 printf '| extract peak RSS vs largest entry + 512000 B + start-up RSS (KiB) | %d | %d | %s |\n' \
   "$peak_kib" "$budget_kib" "$(ratio "$peak_kib" "$budget_kib")"

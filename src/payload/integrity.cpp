@@ -2,10 +2,13 @@
 
 #include <array>
 
+#include "payload/crc32_fold.h"
+
 namespace payload {
 namespace {
 
-// Eight tables, so that the sum takes eight bytes a step (about 1 byte a cycle).
+// Eight tables, so that the sum takes eight bytes a step (about 1 byte a
+// cycle), for processors without carry-less multiplication and for the tail.
 using CrcTables = std::array<std::array<uint32_t, 256>, 8>;
 
 CrcTables MakeTables() {
@@ -34,6 +37,13 @@ uint32_t Crc32(uint32_t crc, const void* data, size_t size) {
     static const CrcTables tables = MakeTables();
     const auto* bytes = static_cast<const unsigned char*>(data);
     crc = ~crc;
+    static const bool canFold = detail::CanFoldCrc32();
+    if (canFold && size >= 64) {
+        const size_t folded = size & ~size_t{15};
+        crc = detail::FoldCrc32(crc, bytes, folded);
+        bytes += folded;
+        size -= folded;
+    }
     for (; size >= 8; bytes += 8, size -= 8) {
         const uint32_t low = Le32(bytes) ^ crc, high = Le32(bytes + 4);
         crc = tables[7][low & 0xFF] ^ tables[6][low >> 8 & 0xFF] ^ tables[5][low >> 16 & 0xFF] ^ tables[4][low >> 24] ^

@@ -1,6 +1,7 @@
 // Feeds an integrity block's fields (the first 16 bytes) and an installer (the
-// rest). The check may read only inside the file and, where it finds the
-// archive intact, a plain bit-by-bit CRC-32 must agree; the packer's windowed
+// rest). The sum, in two pieces split anywhere, must agree with a plain
+// bit-by-bit CRC-32; the check may read only inside the file and must agree
+// with that CRC where it finds the archive intact; the packer's windowed
 // marker search must find exactly what a search of the whole file finds.
 #include <algorithm>
 #include <cstddef>
@@ -45,6 +46,8 @@ void CheckMarkerSearch(const uint8_t* data, size_t size, const std::string& mark
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     constexpr size_t kFields = payload::kIntegrityBlockSize - payload::kIntegrityMarkerSize;
     if (size < kFields) return 0;
+    const size_t split = data[0] * size / 256;
+    Require(payload::Crc32(payload::Crc32(0, data, split), data + split, size - split) == BitwiseCrc32(data, size));
     payload::IntegrityBlock block = payload::ReadIntegrityFields(data);
     const uint8_t* file = data + kFields;
     const size_t fileSize = size - kFields;
