@@ -107,6 +107,10 @@ void PackerNames(const Corpus& corpus) {
     corpus.Write("chinese", std::string(1, '\1') + "VRXLanguage/\xE4\xB8\xAD\xE6\x96\x87.ini\n"
                                                    "VRXLanguage/\xE4\xB9\x97/x.ini\nVRXDoc/\xE8\xAF\xB4\xE6\x98\x8E.pdf");
     corpus.Write("western", std::string(1, '\2') + "VRXDoc/Kurzanleitung f\xC3\xBCr Anf\xC3\xA4nger.pdf\nVRXDoc/a.txt");
+    // Names at the header's limit: 399 bytes are stored, 400 are refused.
+    const std::string deep = "VRXPrograms/" + std::string(120, 'd') + "/" + std::string(120, 'e') + "/";
+    corpus.Write("longest-names", std::string(1, '\0') + deep + std::string(399 - deep.size(), 'f') + "\n" + deep +
+                                      std::string(400 - deep.size(), 'g'));
     corpus.Write("refused", std::string(1, '\0') + "VRXPrograms/a.dll\nVRXPrograms/A.DLL\nEmpty/\nx:y/z\n"
                                                    "VRXCorel/\xD0\x9F.txt");
 }
