@@ -1,31 +1,15 @@
 // Feeds arbitrary bytes, as a whole file, to the archive walk. Any read outside
 // the file, and any entry handed out that breaks the reader's rules, is a crash.
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
 #include <string>
 
+#include "fuzz_support.h"
 #include "payload/archive_format.h"
 
 namespace {
 
-class MemoryReader {
-public:
-    MemoryReader(const uint8_t* data, size_t size) : data_(data), size_(size) {}
-    uint64_t Length() { return size_; }
-    void ReadAt(uint64_t position, void* buffer, size_t size) {
-        if (position > size_ || size > size_ - position) std::abort();
-        if (size > 0) std::memcpy(buffer, data_ + position, size);
-    }
-
-private:
-    const uint8_t* data_;
-    size_t size_;
-};
-
-void Require(bool condition) {
-    if (!condition) std::abort();
-}
+using fuzz::MemoryReader;
+using fuzz::Require;
 
 void CheckEntry(const payload::Entry& entry, uint64_t archiveEnd) {
     Require(entry.start < entry.end);

@@ -1,12 +1,12 @@
 #include "build.h"
 
-#include <algorithm>
 #include <cstring>
 #include <vector>
 
 #include "archive_layout.h"
 #include "errors.h"
 #include "file_system.h"
+#include "integrity_block.h"
 #include "payload/archive_format.h"
 #include "payload_plan.h"
 #include "progress.h"
@@ -33,16 +33,6 @@ void AppendLe32(std::vector<char>& bytes, uint32_t value) {
     for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<char>(value >> shift & 0xFF));
 }
 
-void CopyAll(InputFile& from, uint64_t size, OutputFile& to, std::vector<char>& buffer, Progress* progress) {
-    for (uint64_t left = size; left > 0;) {
-        const size_t chunk = static_cast<size_t>(std::min<uint64_t>(left, buffer.size()));
-        from.Read(buffer.data(), chunk);
-        to.Write(buffer.data(), chunk);
-        if (progress) progress->Advance(chunk);
-        left -= chunk;
-    }
-}
-
 void WriteEntry(const PlannedEntry& entry, const std::string& payloadFolder, OutputFile& out,
                 std::vector<char>& buffer, Progress& progress) {
     InputFile source(JoinPath(payloadFolder, entry.sourcePath));
@@ -50,14 +40,25 @@ void WriteEntry(const PlannedEntry& entry, const std::string& payloadFolder, Out
     char header[payload::kNameHeaderSize] = {};
     std::memcpy(header, entry.storedName.data(), entry.storedName.size());
     out.Write(header, sizeof header);
-    CopyAll(source, entry.size, out, buffer, &progress);
+    out.Append(source, 0, entry.size, buffer, &progress);
+}
+
+// The checksum of everything after the stub, in the block the stub reserves.
+void FillBlock(OutputFile& out, uint64_t blockPosition, uint64_t archiveLength) {
+    payload::IntegrityBlock block;
+    block.archiveLength = archiveLength;
+    block.crc = out.Sum();
+    unsigned char fields[payload::kIntegrityBlockSize - payload::kIntegrityMarkerSize];
+    payload::WriteIntegrityFields(block, fields);
+    out.WriteAt(blockPosition + payload::kIntegrityMarkerSize, fields, sizeof fields);
 }
 
 void WriteInstaller(const BuildOptions& options, const std::vector<PlannedEntry>& entries, InputFile& stub,
-                    const Layout& layout, const std::string& path, std::ostream& progressOut) {
+                    const std::optional<uint64_t>& blockPosition, const Layout& layout, const std::string& path,
+                    std::vector<char>& buffer, std::ostream& progressOut) {
     OutputFile out(path);
-    std::vector<char> buffer(kCopyBufferSize);
-    CopyAll(stub, stub.Length(), out, buffer, nullptr);
+    out.Append(stub, 0, stub.Length(), buffer, nullptr);
+    if (blockPosition) out.StartSum();
     const std::vector<char> filler(static_cast<size_t>(layout.fillerBytes), '\0');
     out.Write(filler.data(), filler.size());
 
@@ -70,6 +71,7 @@ void WriteInstaller(const BuildOptions& options, const std::vector<PlannedEntry>
     for (uint32_t offset : layout.offsets) AppendLe32(table, offset);
     AppendLe32(table, static_cast<uint32_t>(layout.offsets.size()));
     out.Write(table.data(), table.size());
+    if (blockPosition) FillBlock(out, *blockPosition, layout.length - stub.Length());
     out.Close();
 }
 
@@ -81,6 +83,11 @@ void BuildInstaller(const BuildOptions& options, std::ostream& progressOut) {
     if (!plan.Ok()) throw Failure(Lines(plan.problems));
 
     InputFile stub(options.stub);
+    std::vector<char> buffer(kCopyBufferSize);
+    const auto blockPosition = FindBlock(stub, stub.Length(), buffer);
+    if (!blockPosition)
+        progressOut << "setuppack build: " << options.stub
+                    << " reserves no integrity block; the installer carries no checksum\n";
     std::vector<uint64_t> sizes;
     for (const PlannedEntry& entry : plan.entries) sizes.push_back(entry.size);
     const auto layout = LayOut(stub.Length(), sizes);
@@ -89,7 +96,7 @@ void BuildInstaller(const BuildOptions& options, std::ostream& progressOut) {
     // Write beside the target first, so a failed build leaves no half installer behind.
     const std::string partial = options.out + ".partial";
     try {
-        WriteInstaller(options, plan.entries, stub, *layout, partial, progressOut);
+        WriteInstaller(options, plan.entries, stub, blockPosition, *layout, partial, buffer, progressOut);
         RenameFile(partial, options.out);
     } catch (...) {
         RemoveFile(partial);

@@ -30,7 +30,8 @@ const char kBuildHelp[] =
     "Usage: setuppack build --stub SETUP_EXE --payload DIR --out INSTALLER [--codepage N]\n"
     "Writes SETUP_EXE, zero filler, every file below DIR as an entry, the offset table and\n"
     "the offset count. The installer's length is a multiple of 8, so that a signing tool\n"
-    "adds no padding between the count and the signature.\n"
+    "adds no padding between the count and the signature. Where SETUP_EXE reserves an\n"
+    "integrity block, it receives the CRC-32 and length of everything after the stub.\n"
     "Entry order: within every folder its own files, then its sub-folders, each sorted by\n"
     "byte-wise stored name. Names are relative to DIR with backslash separators.\n"
     "Refused, with every reason listed: empty files, names of 400 or more bytes, more than\n"
@@ -46,12 +47,14 @@ const char kListHelp[] =
     "INDEX counts from 0 in table order; FOLDER is the entry folder with backslashes (empty\n"
     "for a file at the top); NAME is the file name; SIZE is the data size in bytes.\n"
     "With --codepage N, names are read in code page N and printed as UTF-8; otherwise their\n"
-    "bytes are printed as stored. A signed installer is read without its signature.\n";
+    "bytes are printed as stored. A signed installer is read without its signature.\n"
+    "What the integrity block says (no checksum, matches, does not match) goes to standard error.\n";
 
 const char kVerifyHelp[] =
     "Usage: setuppack verify INSTALLER [--payload DIR] [--codepage N]\n"
     "Checks the archive as the installer does (count, offset table, every entry and name)\n"
-    "and that each extraction creates an entry's parent folder before the entry. With\n"
+    "and that each extraction creates an entry's parent folder before the entry, and that\n"
+    "the archive matches the checksum in the stub's integrity block, where one is stored. With\n"
     "--payload, also checks that every entry equals the file of that name in DIR and that\n"
     "DIR holds no file the archive lacks. Exit status 0 only when all is well.\n";
 
@@ -136,7 +139,7 @@ void RunCommand(const std::string& name, const Arguments& arguments, std::ostrea
                         codePage},
                        err);
     } else if (name == "list") {
-        ListInstaller(*arguments.installer, codePage, out);
+        ListInstaller(*arguments.installer, codePage, out, err);
     } else if (name == "verify") {
         VerifyInstaller(*arguments.installer, arguments.Option("--payload"), codePage, out);
     } else {

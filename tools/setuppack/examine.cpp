@@ -7,6 +7,7 @@
 
 #include "errors.h"
 #include "file_system.h"
+#include "integrity_block.h"
 #include "payload_plan.h"
 #include "platform.h"
 #include "progress.h"
@@ -15,16 +16,6 @@ namespace setuppack {
 namespace {
 
 constexpr size_t kCopyBufferSize = 1024 * 1024;
-
-class ArchiveReader {
-public:
-    explicit ArchiveReader(InputFile& file) : file_(file) {}
-    uint64_t Length() { return file_.Length(); }
-    void ReadAt(uint64_t position, void* buffer, size_t size) { file_.ReadAt(position, buffer, size); }
-
-private:
-    InputFile& file_;
-};
 
 std::string Lines(const std::vector<std::string>& lines) {
     std::string text;
@@ -98,25 +89,28 @@ std::vector<std::string> PayloadDifferences(InputFile& installer, const std::vec
 void WriteEntryFile(InputFile& installer, const payload::Entry& entry, const std::string& path,
                     std::vector<char>& buffer, Progress& progress) {
     OutputFile out(path);
-    uint64_t position = entry.DataOffset();
-    for (uint64_t left = entry.DataSize(); left > 0;) {
-        const size_t chunk = static_cast<size_t>(std::min<uint64_t>(left, buffer.size()));
-        installer.ReadAt(position, buffer.data(), chunk);
-        out.Write(buffer.data(), chunk);
-        progress.Advance(chunk);
-        position += chunk;
-        left -= chunk;
-    }
+    out.Append(installer, entry.DataOffset(), entry.DataSize(), buffer, &progress);
     out.Close();
+}
+
+// The stub (and its filler) ends where the first entry starts, or, in an
+// archive without entries, where its one-offset table starts.
+uint64_t StubLength(InputFile& installer, const std::vector<payload::Entry>& entries) {
+    if (!entries.empty()) return entries[0].start;
+    return payload::detail::ArchiveEndOf(installer) - 8;
+}
+
+IntegrityReport Integrity(InputFile& installer, const std::vector<payload::Entry>& entries) {
+    std::vector<char> buffer(kCopyBufferSize);
+    return ReportIntegrity(installer, StubLength(installer, entries), buffer);
 }
 
 }  // namespace
 
 std::vector<payload::Entry> CheckedEntries(InputFile& installer, const std::optional<CodePage>& codePage) {
-    ArchiveReader reader(installer);
     std::vector<payload::Entry> entries;
     const payload::WalkResult result =
-        payload::WalkArchive(reader, codePage ? codePage->isLeadByte : payload::NoLeadBytes,
+        payload::WalkArchive(installer, codePage ? codePage->isLeadByte : payload::NoLeadBytes,
                              [&](const payload::Entry& entry) {
                                  entries.push_back(entry);
                                  return true;
@@ -125,11 +119,14 @@ std::vector<payload::Entry> CheckedEntries(InputFile& installer, const std::opti
     return entries;
 }
 
-void ListInstaller(const std::string& installer, const std::optional<CodePage>& codePage, std::ostream& out) {
+void ListInstaller(const std::string& installer, const std::optional<CodePage>& codePage, std::ostream& out,
+                   std::ostream& err) {
     InputFile file(installer);
-    for (const payload::Entry& entry : CheckedEntries(file, codePage))
+    const std::vector<payload::Entry> entries = CheckedEntries(file, codePage);
+    for (const payload::Entry& entry : entries)
         out << entry.index << '\t' << Utf8Name(entry.folder, codePage) << '\t' << Utf8Name(entry.fileName, codePage)
             << '\t' << entry.DataSize() << '\n';
+    err << "setuppack list: " << installer << ": " << Integrity(file, entries).text << "\n";
 }
 
 void VerifyInstaller(const std::string& installer, const std::optional<std::string>& payloadFolder,
@@ -143,12 +140,16 @@ void VerifyInstaller(const std::string& installer, const std::optional<std::stri
         dataBytes += entry.DataSize();
     }
     std::vector<std::string> problems = FolderOrderProblems(names, codePage);
+    const IntegrityReport integrity = Integrity(file, entries);
+    if (integrity.result.status == payload::IntegrityStatus::Damaged)
+        problems.push_back(integrity.text + "; the installer is damaged");
     if (payloadFolder) {
         for (std::string& difference : PayloadDifferences(file, entries, *payloadFolder, codePage))
             problems.push_back(std::move(difference));
     }
     if (!problems.empty()) throw Failure(installer + ":\n" + Lines(problems));
-    out << installer << ": " << entries.size() << " entries, " << dataBytes << " data bytes, all good\n";
+    out << installer << ": " << entries.size() << " entries, " << dataBytes << " data bytes, " << integrity.text
+        << ", all good\n";
 }
 
 void ExtractInstaller(const std::string& installer, const std::string& outFolder,

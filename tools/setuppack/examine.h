@@ -17,7 +17,9 @@ class InputFile;
 std::vector<payload::Entry> CheckedEntries(InputFile& installer, const std::optional<CodePage>& codePage);
 
 // Each throws Failure or FileError.
-void ListInstaller(const std::string& installer, const std::optional<CodePage>& codePage, std::ostream& out);
+// list writes the entries to out and what the integrity block says to err.
+void ListInstaller(const std::string& installer, const std::optional<CodePage>& codePage, std::ostream& out,
+                   std::ostream& err);
 void VerifyInstaller(const std::string& installer, const std::optional<std::string>& payloadFolder,
                      const std::optional<CodePage>& codePage, std::ostream& out);
 void ExtractInstaller(const std::string& installer, const std::string& outFolder,

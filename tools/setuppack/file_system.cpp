@@ -5,7 +5,9 @@
 #include <iterator>
 #include <system_error>
 
+#include "copy_range.h"
 #include "errors.h"
+#include "payload/integrity.h"
 
 namespace fs = std::filesystem;
 
@@ -18,42 +20,58 @@ std::string Utf8Of(const fs::path& path) { return path.u8string(); }
 
 [[noreturn]] void Fail(const std::string& path, const std::string& what) { throw FileError(path + ": " + what); }
 
+// Only a regular file is opened: opening a pipe for reading would wait for a writer.
+SystemFile OpenRegularFile(const std::string& path) {
+    std::error_code error;
+    if (!fs::is_regular_file(fs::status(PathOf(path), error))) Fail(path, "not a readable file");
+    SystemFile file = SystemFile::OpenToRead(path);
+    if (!file.IsOpen()) Fail(path, "not a readable file");
+    return file;
+}
+
 }  // namespace
 
-InputFile::InputFile(const std::string& path) : path_(path) {
-    std::error_code error;
-    const auto status = fs::status(PathOf(path), error);
-    if (error || !fs::is_regular_file(status)) Fail(path, "not a readable file");
-    length_ = fs::file_size(PathOf(path), error);
-    if (error) Fail(path, "cannot get the file size: " + error.message());
-    stream_.open(PathOf(path), std::ios::binary);
-    if (!stream_) Fail(path, "cannot open the file");
+InputFile::InputFile(const std::string& path) : path_(path), file_(OpenRegularFile(path)) {
+    const auto length = file_.Length();
+    if (!length) Fail(path, "cannot get the file size");
+    length_ = *length;
 }
 
 void InputFile::ReadAt(uint64_t position, void* buffer, size_t size) {
-    stream_.clear();
-    if (!stream_.seekg(static_cast<std::streamoff>(position))) Fail(path_, "cannot seek");
-    Read(buffer, size);
+    if (!file_.ReadAt(position, buffer, size)) Fail(path_, "read failed or the file is shorter than expected");
 }
 
 void InputFile::Read(void* buffer, size_t size) {
-    if (!stream_.read(static_cast<char*>(buffer), static_cast<std::streamsize>(size)))
-        Fail(path_, "read failed or the file is shorter than expected");
+    ReadAt(position_, buffer, size);
+    position_ += size;
 }
 
-OutputFile::OutputFile(const std::string& path) : path_(path) {
-    stream_.open(PathOf(path), std::ios::binary | std::ios::trunc);
-    if (!stream_) Fail(path, "cannot create the file");
+OutputFile::OutputFile(const std::string& path) : path_(path), file_(SystemFile::CreateToWrite(path)) {
+    if (!file_.IsOpen()) Fail(path, "cannot create the file");
 }
 
 void OutputFile::Write(const void* buffer, size_t size) {
-    if (!stream_.write(static_cast<const char*>(buffer), static_cast<std::streamsize>(size)))
-        Fail(path_, "write failed");
+    if (!file_.Write(buffer, size)) Fail(path_, "write failed");
+    if (summing_) sum_ = payload::Crc32(sum_, buffer, size);
+}
+
+void OutputFile::WriteAt(uint64_t position, const void* buffer, size_t size) {
+    if (!file_.WriteAt(position, buffer, size)) Fail(path_, "write failed");
+}
+
+void OutputFile::Append(InputFile& source, uint64_t position, uint64_t size, std::vector<char>& buffer,
+                        Progress* progress) {
+    const CopySteps steps = {
+        // A sum needs the bytes, which a copy inside the kernel never shows.
+        [&](uint64_t at, size_t piece) { return summing_ ? 0 : file_.CopyInKernel(source.file_, at, piece); },
+        [&](uint64_t at, char* bytes, size_t piece) { source.ReadAt(at, bytes, piece); },
+        [&](const char* bytes, size_t piece) { Write(bytes, piece); },
+    };
+    CopyRange(steps, position, size, buffer, progress);
 }
 
 void OutputFile::Close() {
-    stream_.close();
-    if (!stream_) Fail(path_, "write failed when closing");
+    if (!file_.Close()) Fail(path_, "write failed when closing");
 }
 
 PayloadFolder ListPayloadFolder(const std::string& path) {

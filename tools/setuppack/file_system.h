@@ -2,13 +2,15 @@
 // Files and folders for the packer, named by UTF-8 paths on both platforms.
 // Every fault throws FileError naming the path.
 #include <cstdint>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "payload_plan.h"
+#include "platform.h"
 
 namespace setuppack {
+
+class Progress;
 
 class InputFile {
 public:
@@ -17,23 +19,34 @@ public:
     uint64_t Length() const { return length_; }
     // Both read exactly size bytes or throw.
     void ReadAt(uint64_t position, void* buffer, size_t size);
-    void Read(void* buffer, size_t size);
+    void Read(void* buffer, size_t size);  // from where the last Read ended
 
 private:
+    friend class OutputFile;
     std::string path_;
-    std::ifstream stream_;
+    SystemFile file_;
     uint64_t length_ = 0;
+    uint64_t position_ = 0;
 };
 
 class OutputFile {
 public:
     explicit OutputFile(const std::string& path);  // creates or truncates
     void Write(const void* buffer, size_t size);
-    void Close();  // flushes; throws when the data did not reach the file
+    // Appends size bytes of source from position: inside the kernel where the
+    // system can, through buffer where it cannot or where the bytes are summed.
+    void Append(InputFile& source, uint64_t position, uint64_t size, std::vector<char>& buffer, Progress* progress);
+    void WriteAt(uint64_t position, const void* buffer, size_t size);  // over what was written; call Write no more
+    // From now on, a CRC-32 of every byte written after it (payload::Crc32).
+    void StartSum() { summing_ = true; }
+    uint32_t Sum() const { return sum_; }
+    void Close();  // throws when the data did not reach the file
 
 private:
     std::string path_;
-    std::ofstream stream_;
+    SystemFile file_;
+    bool summing_ = false;
+    uint32_t sum_ = 0;
 };
 
 // The payload folder as a tree of names and sizes, in no particular order.

@@ -121,6 +121,7 @@ TEST_F(BuildLayout, StoresNamesInTheGivenCodePage) {
 }
 
 TEST_F(BuildLayout, ReportsProgressOnlyForLargePayloads) {
+    WriteAll(Stub(), StubWithBlock());
     AddFile("VRXPrograms/small.dll", RandomBytes(1000, 6));
     RunResult small = Build();
     ASSERT_EQ(small.code, 0);

@@ -12,6 +12,7 @@
 
 #include "command_line.h"
 #include "common/archive_builder.h"
+#include "payload/integrity.h"
 
 namespace packer_test {
 
@@ -48,6 +49,16 @@ inline Bytes Text(const std::string& text) { return Bytes(text.begin(), text.end
 
 using test_archive::Le32;
 using test_archive::RandomBytes;
+
+// A stub that reserves an empty integrity block, as Setup.exe does, between other bytes.
+inline Bytes StubWithBlock(Bytes head = RandomBytes(600, 21)) {
+    const std::string marker = payload::IntegrityMarker();
+    head.insert(head.end(), marker.begin(), marker.end());
+    head.resize(head.size() + payload::kIntegrityBlockSize - payload::kIntegrityMarkerSize, 0);
+    const Bytes tail = RandomBytes(400, 22);
+    head.insert(head.end(), tail.begin(), tail.end());
+    return head;
+}
 
 // A scratch folder per test, removed afterwards.
 class PackerTest : public ::testing::Test {
