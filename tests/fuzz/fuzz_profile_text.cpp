@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/profile_text.h"
+#include "shared/profile_text.h"
 #include "fuzz_support.h"
 
 using fuzz::Require;
@@ -19,7 +19,7 @@ bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 std::vector<std::string> Items(const char* list) {
     std::vector<std::string> items;
-    app::WalkStringList(
+    shared::WalkStringList(
         list,
         [](const char* item, void* context) {
             static_cast<std::vector<std::string>*>(context)->push_back(item);
@@ -31,18 +31,18 @@ std::vector<std::string> Items(const char* list) {
 
 void CheckTrim(std::string text) {
     const std::string before = text;
-    const bool changed = app::TrimBlanks(text);
+    const bool changed = shared::TrimBlanks(text);
     Require(changed == (text != before));
     Require(before.find(text) != std::string::npos);
     Require(text.empty() || (!IsBlank(text.front()) && !IsBlank(text.back())));
-    Require(!app::TrimBlanks(text));
+    Require(!shared::TrimBlanks(text));
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1) return 0;
-    const app::LeadByteTest isLeadByte = data[0] & 0x80 ? text::GbkLeadByte : text::NoLeadBytes;
+    const text::LeadByteTest isLeadByte = data[0] & 0x80 ? text::GbkLeadByte : text::NoLeadBytes;
     const size_t capacity = data[0] & 0x7F;
     std::string lines(reinterpret_cast<const char*>(data + 1), size - 1);
     lines.append(2, '\0');  // the list's end, as the profile API writes it
@@ -50,9 +50,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<std::string> items = Items(lines.c_str());
     for (const std::string& item : items) CheckTrim(item);
 
-    const size_t needed = app::PackKeyNames(lines.c_str(), nullptr, 0, isLeadByte);
+    const size_t needed = shared::PackKeyNames(lines.c_str(), nullptr, 0, isLeadByte);
     const std::unique_ptr<char[]> buffer(new char[capacity + 1]);
-    const size_t used = app::PackKeyNames(lines.c_str(), buffer.get(), capacity, isLeadByte);
+    const size_t used = shared::PackKeyNames(lines.c_str(), buffer.get(), capacity, isLeadByte);
     Require(used <= capacity && used <= needed);
     Require(buffer[used] == '\0');
     // The packed names stay inside what was used; without a cut they are trimmed and all there.
@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Require(position <= used);
         Require(name.find('=') == std::string::npos || isLeadByte == text::GbkLeadByte);
         std::string trimmed = name;
-        Require(!whole || !app::TrimBlanks(trimmed));
+        Require(!whole || !shared::TrimBlanks(trimmed));
     }
     if (whole) Require(used == needed);
     return 0;
