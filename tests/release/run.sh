@@ -24,8 +24,8 @@ for arch in "${archs[@]}"; do
   mkdir -p "$share/bin"
   cp -r "$build/sample/dist" "$share/dist"
   cp -r "$build/sample/payload" "$share/payload"
-  cp "$build"/tests/release/*.exe "$share/bin/"
-  cp "$here/guest-suite.sh" "$share/"
+  cp "$build"/tests/release/*.exe "$build"/tests/release/planted_library.dll "$share/bin/"
+  cp "$here/guest-suite.sh" "$root/tests/e2e/planting/planted_libraries.sh" "$share/"
   printf 'RELEASE_TRACE=%s exec bash /share/guest-suite.sh %s %s\n' "${RELEASE_TRACE:-}" "$arch" "${RELEASE_CASES:-}" >"$share/job"
   printf '\n== release suite in %s\n' "$arch"
   rc=0
