@@ -5,6 +5,7 @@
 #include "driver/driver_layout.h"
 #include "driver/driver_progress_dialog_win32.h"
 #include "shared/window_placement_win32.h"
+#include "win/sent_messages_win32.h"
 #include "win/wait_cursor_win32.h"
 
 namespace driver {
@@ -22,7 +23,10 @@ void RunDriverCommand(HWND mainWindow, shared::LanguageIndex language, const Dri
 
 void SpinProgressPause(const ProgressPacing& pacing) {
     const unsigned delay = PauseLength(static_cast<unsigned>(std::rand()), pacing.shortestPause, pacing.longestPause);
-    SpinFor(delay, [] { return static_cast<std::uint32_t>(::GetTickCount()); });
+    SpinFor(delay, [] {
+        win::AnswerSentMessages();  // the spin is a wait as well
+        return static_cast<std::uint32_t>(::GetTickCount());
+    });
 }
 
 }  // namespace driver

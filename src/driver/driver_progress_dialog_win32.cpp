@@ -47,7 +47,14 @@ void DriverProgressDialog::SetProgressRange(int low, int high) const {
 
 void DriverProgressDialog::SetProgressPosition(int position) const {
     HWND bar = Item(IDC_DRIVER_PROGRESS);
+    // With visual styles a rise is animated on a timer, which never runs here, and a fall is drawn at once.
+    PBRANGE range{};
+    ::SendMessageW(bar, PBM_GETRANGE, TRUE, reinterpret_cast<LPARAM>(&range));
+    const bool full = position >= range.iHigh;
+    if (full) ::SendMessageW(bar, PBM_SETRANGE32, static_cast<WPARAM>(range.iLow), range.iHigh + 1);
+    ::SendMessageW(bar, PBM_SETPOS, static_cast<WPARAM>(position + 1), 0);
     ::SendMessageW(bar, PBM_SETPOS, static_cast<WPARAM>(position), 0);
+    if (full) ::SendMessageW(bar, PBM_SETRANGE32, static_cast<WPARAM>(range.iLow), range.iHigh);
     ::UpdateWindow(bar);
 }
 

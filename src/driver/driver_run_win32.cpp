@@ -7,6 +7,7 @@
 #include "driver/driver_progress.h"
 #include "driver/stage_driver_files_win32.h"
 #include "win/message_box_win32.h"
+#include "win/sent_messages_win32.h"
 #include "win/text_win32.h"
 #include "win/unique_resource_win32.h"
 
@@ -29,11 +30,12 @@ win::UniqueHandle StartInstaller(const std::string& path) {
 }
 
 // Moves the bar one step per unfinished turn; it is full once the installer ends.
+// The installer, or any program, may send to our windows meanwhile: each turn answers.
 void WaitMovingTheBar(const DriverProgressDialog& dialog, HANDLE installer, unsigned stepCount) {
     unsigned counter = 0;
     for (;;) {
         counter = NextStepCounter(counter, stepCount);
-        if (::WaitForSingleObject(installer, kWaitTurnMs) == WAIT_OBJECT_0) break;
+        if (win::WaitAnsweringSentMessages(installer, kWaitTurnMs)) break;
         dialog.SetProgressPosition(static_cast<int>(BarPosition(counter, stepCount)));
         dialog.OnTick();
     }
@@ -54,7 +56,7 @@ public:
         if (!payload::ExtractDriverPayload(root, environment_.extractSource)) return ShowError();
         StageDriverFiles(root + kStagingSourceFolder, facts_);
         RunInstallers(root, stepCount);
-        ::Sleep(kPauseBeforeCleanupMs);
+        win::WaitAnsweringSentMessages(nullptr, kPauseBeforeCleanupMs);
         for (const char* leftover : kSerialDriverLeftovers) ::DeleteFileA((root + leftover).c_str());
     }
 

@@ -116,7 +116,8 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
 bool Dialog::RunCommand(int controlId, int notification) {
     for (const Command& command : commands_) {
         if (command.controlId == controlId && command.notification == notification) {
-            RunGuarded(command.handler);
+            // A task that waits answers sent messages, a command among them: it would run inside this one.
+            if (!commandRunning_) RunGuarded(command.handler);
             return true;
         }
     }
@@ -127,6 +128,7 @@ void Dialog::ReportFileError(const FileError& error) { ShowMessage(hwnd_, FileEr
 
 // An exception unwinding through a window procedure ends a 32-bit process.
 void Dialog::RunGuarded(const Handler& handler) {
+    commandRunning_ = true;
     try {
         handler();
     } catch (const FileError& error) {
@@ -134,6 +136,7 @@ void Dialog::RunGuarded(const Handler& handler) {
     } catch (const std::bad_alloc&) {
         ShowMessage(hwnd_, L"Not enough memory.");
     }
+    commandRunning_ = false;
 }
 
 }  // namespace win

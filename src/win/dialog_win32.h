@@ -3,6 +3,7 @@
 // to a handler. IDOK and IDCANCEL end a modal dialog unless the table maps them.
 // The object's pointer travels in the creation parameter and is kept in DWLP_USER.
 // Exceptions never leave a handler: a file-layer error ends only its command.
+// Commands do not nest: one that arrives while another runs is ignored.
 #include <windows.h>
 
 #include <functional>
@@ -59,6 +60,7 @@ private:
     HWND parent_;
     HWND hwnd_ = nullptr;
     bool modal_ = false;
+    bool commandRunning_ = false;  // a command that arrives meanwhile is ignored
     std::vector<Command> commands_;
 };
 

@@ -1,10 +1,13 @@
 // The USB-driver buttons of the main window: the progress window's caption by
-// language and its place, and the pacing of its bar.
+// language and its place, the pacing of its bar, and commands that arrive
+// while the run waits.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/main_dialog_win32.h"
@@ -13,6 +16,7 @@
 #include "res/resource.h"
 #include "support/temp_folder.h"
 #include "win/text_win32.h"
+#include "win/unique_resource_win32.h"
 
 namespace {
 
@@ -48,6 +52,7 @@ protected:
     const std::string systemFolder = scratch.MakeFolder("system32");
     std::vector<std::string> messages;
     std::vector<ShownWindow> shown;
+    std::function<void()> onMessage = [] {};
     app::MainDialog main{Seams()};
 
 private:
@@ -59,6 +64,7 @@ private:
         seams.driver.showMessage = [this](const std::string& text) {
             messages.push_back(text);
             shown = OwnedWindows(main.Handle());
+            onMessage();
         };
         return seams;
     }
@@ -85,6 +91,39 @@ TEST_F(DriverCommand, BothButtonsShowTheCaptionOfTheLanguageCentredOnTheMainWind
             EXPECT_TRUE(OwnedWindows(main.Handle()).empty());  // gone with its command
         }
     }
+}
+
+TEST_F(DriverCommand, AButtonCommandThatArrivesWhileTheRunWaitsIsIgnored) {
+    const LPARAM button = reinterpret_cast<LPARAM>(main.Item(IDC_USB_DRIVER));
+    onMessage = [&] {
+        if (messages.size() == 1) ::SendMessageW(main.Handle(), WM_COMMAND, MAKEWPARAM(IDC_USB_DRIVER, BN_CLICKED), button);
+    };
+    ::SendMessageW(main.Handle(), WM_COMMAND, MAKEWPARAM(IDC_USB_DRIVER, BN_CLICKED), button);
+    EXPECT_EQ(messages, std::vector<std::string>{"error!"});
+    ::SendMessageW(main.Handle(), WM_COMMAND, MAKEWPARAM(IDC_USB_DRIVER, BN_CLICKED), button);
+    EXPECT_EQ(messages.size(), 2u) << "the next command runs";
+}
+
+TEST(DriverPacing, ThePauseAnswersAMessageSentMeanwhile) {
+    win::UniqueWindow window(::CreateWindowExW(0, L"STATIC", L"BeamDraft", 0, 0, 0, 10, 10, nullptr, nullptr,
+                                               nullptr, nullptr));
+    ASSERT_TRUE(window);
+    DWORD_PTR length = 0;
+    LRESULT answered = 0;
+    DWORD answeredAt = 0;
+    std::thread sender([&] {
+        ::Sleep(50);
+        answered = ::SendMessageTimeoutW(window.get(), WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 3000, &length);
+        answeredAt = ::GetTickCount();
+    });
+    driver::ProgressPacing pacing;
+    pacing.shortestPause = pacing.longestPause = 400;
+    driver::SpinProgressPause(pacing);
+    const DWORD pauseEnd = ::GetTickCount();
+    sender.join();
+    EXPECT_TRUE(answered);
+    EXPECT_EQ(length, 9u);
+    EXPECT_LT(static_cast<LONG>(answeredAt - pauseEnd), 0) << "answered during the pause";
 }
 
 TEST(DriverPacing, TwentyTwoStepsWithPausesOf250To350Ms) {

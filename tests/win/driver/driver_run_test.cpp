@@ -96,6 +96,7 @@ protected:
     }
 
     std::string Recorder() const { return ReadBytes(RECORDER_EXE).value(); }
+    std::string SendingInstaller() const { return ReadBytes(SENDING_INSTALLER_EXE).value(); }
 
     testing_support::TempFolder scratch;
     const std::string logFolder = scratch.MakeFolder("log");
@@ -135,6 +136,30 @@ TEST_F(DriverRun, AnInstallerThatOutlivesTheStepsKeepsTheBarFullUntilItEnds) {
     std::vector<std::string> left = kCoInstallerImages;
     left.insert(left.begin(), "USBDRIVER.EXE.WAIT");
     EXPECT_EQ(FilesBelow(root + "LXDriver"), left);
+}
+
+TEST_F(DriverRun, AnswersTheMessagesTheInstallerSendsToTheMainWindowAndTheBar) {
+    ::SetWindowTextW(owner.get(), L"BeamDraft");
+    const std::string report = scratch / "sent.txt";
+    ::SetEnvironmentVariableA("SENDER_MAIN_WINDOW", std::to_string(reinterpret_cast<UINT_PTR>(owner.get())).c_str());
+    ::SetEnvironmentVariableA("SENDER_REPORT", report.c_str());
+    Pack(SendingInstaller(), Recorder());
+    EXPECT_TRUE(Run().messages.empty());
+    ::SetEnvironmentVariableA("SENDER_MAIN_WINDOW", nullptr);
+    ::SetEnvironmentVariableA("SENDER_REPORT", nullptr);
+
+    // Text, milliseconds to the answer, and the bar's position, each -1 where a send timed out.
+    std::vector<std::string> lines;
+    const std::string sent = ReadBytes(report).value_or("");
+    for (size_t start = 0, end; (end = sent.find('\n', start)) != std::string::npos; start = end + 1) {
+        lines.push_back(sent.substr(start, end - start));
+    }
+    ASSERT_EQ(lines.size(), 3u) << sent;
+    EXPECT_EQ(lines[0], "BeamDraft");
+    EXPECT_GE(std::stol(lines[1]), 0);
+    EXPECT_LT(std::stol(lines[1]), 1000);  // within a wait turn, slack for a busy machine
+    EXPECT_GE(std::stol(lines[2]), 4);     // the first step's position
+    EXPECT_LT(std::stol(lines[2]), 100);   // the full bar comes when the installer ends
 }
 
 TEST_F(DriverRun, ASerialInstallerThatCannotStartLeavesTheBarEmptyAndStartsNoOther) {
