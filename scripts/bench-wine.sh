@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # bench-wine.sh [-B BUILD_DIR] [ROUNDS]
 # Builds the extraction benchmark (win64, in BUILD_DIR, build/win64 by default)
-# and runs it under Wine in that build's prefix: payload extraction of a
+# and runs it under Wine in that build's prefix: the integrity check plus payload extraction of a
 # shipped-size archive against CopyFileA of the same files on the same disk,
 # and the peak working set that one extraction adds to a fresh process.
 set -euo pipefail

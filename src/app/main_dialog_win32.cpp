@@ -3,8 +3,11 @@
 #include "app/main_texts.h"
 #include "app/setup_config.h"
 #include "driver/driver_command_win32.h"
+#include "payload/extract_win32.h"
+#include "shared/message_set.h"
 #include "win/file_win32.h"
 #include "win/text_win32.h"
+#include "win/wait_cursor_win32.h"
 
 namespace app {
 namespace {
@@ -79,10 +82,29 @@ void MainDialog::OnInstall() {
     install::InstallContext context = seams_.install;
     if (context.setupFolder.empty()) context.setupFolder = SetupFolderOf(win::OwnExecutablePath(), win::AnsiLeadByte);
     const win::MessageSink show = seams_.showMessage ? seams_.showMessage : win::MessageBoxesOver(Handle());
+    if (!PayloadIntact(context.extractSource, show)) return;
     install::RunInstallCommand(Handle(), *type, Language(), context, show);
 }
 
-void MainDialog::OnUsbDriver() { driver::RunDriverCommand(Handle(), Language(), seams_.driver); }
+void MainDialog::OnUsbDriver() {
+    const win::MessageSink show =
+        seams_.driver.showMessage ? seams_.driver.showMessage : win::MessageBoxesOver(Handle());
+    if (!PayloadIntact(seams_.driver.extractSource, show)) return;
+    driver::RunDriverCommand(Handle(), Language(), seams_.driver);
+}
+
+// Once per command, before anything is asked or written: a damaged download
+// would install damaged files or fail with a misleading message.
+bool MainDialog::PayloadIntact(const payload::ExtractSource& source, const win::MessageSink& show) const {
+    payload::IntegrityStatus status;
+    {
+        win::WaitCursor waitCursor;
+        status = payload::CheckPayloadIntegrity(source).status;
+    }
+    if (status != payload::IntegrityStatus::Damaged) return true;
+    show(shared::MessageSetFor(Language()).setupDamaged);
+    return false;
+}
 
 INT_PTR MainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, bool& handled) {
     switch (message) {

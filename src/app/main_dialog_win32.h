@@ -49,6 +49,7 @@ private:
     void OnLanguageChanged();
     void OnInstall();
     void OnUsbDriver();
+    bool PayloadIntact(const payload::ExtractSource& source, const win::MessageSink& show) const;
     bool OnSysCommand(WPARAM command);
     bool PaintMinimised();
 

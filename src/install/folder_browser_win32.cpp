@@ -44,8 +44,9 @@ bool FolderBrowserBase::Browse() {
     bool found = false;
     if (chosen) {
         path_.clear();
-        if (::SHGetPathFromIDListA(chosen.get(), displayName_)) {
-            path_ = displayName_;
+        wchar_t path[MAX_PATH] = {};
+        if (::SHGetPathFromIDListW(chosen.get(), path)) {
+            path_ = path;
             found = true;
         }
     }
@@ -70,9 +71,9 @@ void FolderBrowser::OnInitialised() {
 }
 
 void FolderBrowser::OnSelectionChanged(PCIDLIST_ABSOLUTE item) {
-    char path[MAX_PATH] = {};
-    if (!::SHGetPathFromIDListA(item, path)) path[0] = '\0';
-    ::SendMessageA(BrowseWindow(), BFFM_SETSTATUSTEXTA, 0, reinterpret_cast<LPARAM>(path));
+    wchar_t path[MAX_PATH] = {};
+    if (!::SHGetPathFromIDListW(item, path)) path[0] = L'\0';
+    ::SendMessageW(BrowseWindow(), BFFM_SETSTATUSTEXTW, 0, reinterpret_cast<LPARAM>(path));
 }
 
 }  // namespace install

@@ -22,9 +22,10 @@ public:
     void SetFlags(UINT flags);
 
     // Shows the window and waits for it; true when a folder with a
-    // file-system path was chosen.
+    // file-system path was chosen. The path is wide: the ANSI one would hide
+    // characters the code page lacks.
     bool Browse();
-    const std::string& Path() const { return path_; }
+    const std::wstring& Path() const { return path_; }
 
 protected:
     virtual void OnInitialised() {}
@@ -37,7 +38,7 @@ private:
     std::string title_;
     BROWSEINFOA info_{};
     char displayName_[MAX_PATH] = {};
-    std::string path_;
+    std::wstring path_;
     HWND browseWindow_ = nullptr;
 };
 

@@ -43,6 +43,7 @@ InstallOutcome InstallProduct(const InstallRequest& request, const InstallContex
 }  // namespace
 
 InstallOutcome RunInstaller(const InstallRequest& request, const InstallContext& context) {
+    if (auto refusal = shared::PathRefusal(request)) return *refusal;
     const shared::ExecutorSeams seams{context.extractSource};
     switch (request.type) {
     case InstallType::Product: return InstallProduct(request, context, seams);

@@ -11,12 +11,12 @@ namespace {
 
 constexpr UINT kBrowseFlags = BIF_RETURNONLYFSDIRS | BIF_STATUSTEXT;
 
-// The path box holds an ANSI path: it is read and written through the wide
-// API and converted from and to the ANSI code page here only.
-std::string AnsiText(HWND control) {
+// The path box is read through the wide API and converted to the ANSI code
+// page here only, typed or browsed alike.
+std::wstring WideText(HWND control) {
     std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(control)) + 1, L'\0');
     text.resize(static_cast<size_t>(::GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return win::ToAnsi(text);
+    return text;
 }
 
 }  // namespace
@@ -82,7 +82,9 @@ void InstallPathDialog::OnAutoClicked() {
 }
 
 void InstallPathDialog::OnOk() {
-    request_.path = AnsiText(Item(IDC_INSTALL_PATH));
+    const std::optional<std::string> path = win::ToAnsiExact(WideText(Item(IDC_INSTALL_PATH)));
+    request_.path = path.value_or(std::string());
+    request_.pathHeld = path.has_value();
     request_.versionIndex = static_cast<int>(::SendMessageW(Item(IDC_VERSION_LIST), CB_GETCURSEL, 0, 0));
     request_.findHost = AutoChecked();
     EndModal(IDOK);
@@ -92,7 +94,7 @@ void InstallPathDialog::OnBrowse() {
     FolderBrowser browser(Handle(), nullptr, IDS_SELECT_INSTALL_PATH);
     browser.SetFlags(kBrowseFlags);
     browser.SetInitialFolder("");
-    if (browser.Browse()) SetItemText(IDC_INSTALL_PATH, win::FromAnsi(browser.Path()));
+    if (browser.Browse()) SetItemText(IDC_INSTALL_PATH, browser.Path());
 }
 
 }  // namespace install

@@ -94,9 +94,12 @@ private:
     char* copyBuffer_;
 };
 
+win::File OpenArchive(const ExtractSource& source) {
+    return win::File::OpenRead(source.archivePath.empty() ? win::OwnExecutablePath() : source.archivePath);
+}
+
 bool Extract(ExtractMode mode, const std::string& root, const ExtractSource& source) {
-    const std::string path = source.archivePath.empty() ? win::OwnExecutablePath() : source.archivePath;
-    win::File archive = win::File::OpenRead(path);
+    win::File archive = OpenArchive(source);
     if (!archive.IsOpen()) return false;
     std::unique_ptr<char[]> copyBuffer(new (std::nothrow) char[kCopyBufferSize]);
     if (!copyBuffer) return false;
@@ -107,6 +110,18 @@ bool Extract(ExtractMode mode, const std::string& root, const ExtractSource& sou
 }
 
 }  // namespace
+
+IntegrityResult CheckPayloadIntegrity(const ExtractSource& source, const IntegrityBlock& block) {
+    if (!block.Stored()) return {};
+    win::File archive = OpenArchive(source);
+    if (!archive.IsOpen()) return {IntegrityStatus::Damaged, "the installer cannot be opened"};
+    ArchiveReader reader(archive);
+    try {
+        return CheckIntegrity(reader, block);
+    } catch (const win::FileError&) {
+        return {IntegrityStatus::Damaged, "the installer cannot be read through"};
+    }
+}
 
 bool ExtractProductPayload(const std::string& root, const ExtractSource& source) {
     return Extract(ExtractMode::Product, root, source);

@@ -5,6 +5,8 @@
 // the middle of a copy is thrown as win::FileError after all files are closed.
 #include <string>
 
+#include "payload/integrity.h"
+
 namespace payload {
 
 // Where an extraction reads from. Empty fields take the production defaults:
@@ -20,5 +22,10 @@ bool ExtractProductPayload(const std::string& root, const ExtractSource& source 
 
 // Only the driver folders, under root.
 bool ExtractDriverPayload(const std::string& root, const ExtractSource& source = {});
+
+// The archive against the checksum the packer stored in block; an archive
+// that cannot be read through is damaged too.
+IntegrityResult CheckPayloadIntegrity(const ExtractSource& source = {},
+                                      const IntegrityBlock& block = OwnIntegrityBlock());
 
 }  // namespace payload

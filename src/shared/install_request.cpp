@@ -1,5 +1,7 @@
 #include "shared/install_request.h"
 
+#include "shared/message_set.h"
+
 namespace shared {
 
 std::optional<InstallType> InstallTypeOfRow(int row) {
@@ -10,6 +12,11 @@ std::optional<InstallType> InstallTypeOfRow(int row) {
     case 3: return InstallType::Illustrator;
     default: return std::nullopt;
     }
+}
+
+std::optional<InstallOutcome> PathRefusal(const InstallRequest& request) {
+    if (request.pathHeld || request.findHost) return std::nullopt;
+    return InstallOutcome{false, MessageSetFor(request.language).pathError};
 }
 
 }  // namespace shared

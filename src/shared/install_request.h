@@ -18,6 +18,7 @@ struct InstallRequest {
     InstallType type = InstallType::Product;
     LanguageIndex language;
     std::string path;       // as typed or browsed in the path dialog
+    bool pathHeld = true;   // false when the ANSI code page lacks some of its characters
     bool findHost = false;  // the Auto box: look the host up in the registry
     int versionIndex = -1;  // row of the path dialog's version list
 };
@@ -26,5 +27,9 @@ struct InstallOutcome {
     bool succeeded = false;
     std::string message;  // what ended an installation that did not succeed; empty when nothing was said
 };
+
+// The outcome of a request whose path cannot be used (the path error); nothing
+// when it can. With the Auto box checked the path is not used.
+std::optional<InstallOutcome> PathRefusal(const InstallRequest& request);
 
 }  // namespace shared

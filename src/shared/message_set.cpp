@@ -6,7 +6,8 @@ namespace {
 constexpr MessageSet kChinese{"安装失败! 关闭正在运行的BeamDraft后重试", "错误的文件目录!",
                           "请关闭CorelDraw,然后再重试!",            "找不到CorelDraw!",
                           "请关闭AutoCAD,然后再重试!",              "找不到AutoCAD!",
-                          "无法将文件解压到Illustrator目录,请关闭Illustrator,然后再重试!"};
+                          "无法将文件解压到Illustrator目录,请关闭Illustrator,然后再重试!",
+                          "安装程序已损坏,请重新下载!"};
 constexpr MessageSet kEnglishForTraditional{"error! please Close the BeamDraft!",
                                         "The path is error!",
                                         "Please Close CorelDraw, and try to Install!",
@@ -14,14 +15,16 @@ constexpr MessageSet kEnglishForTraditional{"error! please Close the BeamDraft!"
                                         "Please Close AutoCAD, and try to Install!",
                                         "Can't find AutoCAD!",
                                         "Can't unpack the files into the Illustrator folder, "
-                                        "please Close Illustrator, and try to Install!"};
+                                        "please Close Illustrator, and try to Install!",
+                                        "The Setup is damaged, please download it again!"};
 constexpr MessageSet kEnglish{"Can't copy files, error!",
                           kEnglishForTraditional.pathError,
                           kEnglishForTraditional.closeCorelDraw,
                           kEnglishForTraditional.corelDrawMissing,
                           kEnglishForTraditional.closeAutoCad,
                           kEnglishForTraditional.autoCadMissing,
-                          kEnglishForTraditional.closeIllustrator};
+                          kEnglishForTraditional.closeIllustrator,
+                          kEnglishForTraditional.setupDamaged};
 
 }  // namespace
 

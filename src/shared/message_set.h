@@ -13,6 +13,7 @@ struct MessageSet {
     const char* closeAutoCad;    // the AutoCAD plug-in files cannot be written
     const char* autoCadMissing;
     const char* closeIllustrator;  // the Illustrator plug-in files cannot be unpacked
+    const char* setupDamaged;      // the archive does not match its stored checksum
 };
 
 // By the Language list's row: 0 Chinese; 1 English with the Traditional Chinese

@@ -19,7 +19,8 @@ add_test(NAME win_extract_large_entry
 set_tests_properties(win_extract_large_entry PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine TIMEOUT 120)
 
 # The signed sample Setup.exe and the payload it was packed from.
-add_dependencies(${target} sample_signed)
+add_dependencies(${target} sample_signed sample_dist)
 target_compile_definitions(${target} PRIVATE
+  SAMPLE_SETUP="Z:${CMAKE_BINARY_DIR}/sample/dist/Setup.exe"
   SIGNED_SAMPLE="Z:${CMAKE_BINARY_DIR}/sample/signed/Setup.exe"
   SAMPLE_PAYLOAD="Z:${CMAKE_BINARY_DIR}/sample/payload")

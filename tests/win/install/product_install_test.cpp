@@ -142,6 +142,16 @@ TEST_F(ProductInstall, InstallsTheTreeAndASecondRunReplacesEverything) {
     EXPECT_TRUE(Exists(desktop + "\\BeamDraft.lnk"));
 }
 
+TEST_F(ProductInstall, APathTheCodePageCannotHoldWritesNothing) {
+    request.pathHeld = false;
+    ChooseLanguage(0);
+    Install();
+    EXPECT_FALSE(outcome.succeeded);
+    EXPECT_EQ(messages, std::vector<std::string>{"错误的文件目录!"});
+    EXPECT_FALSE(Exists(target + "\\BeamDraft"));
+    EXPECT_FALSE(Exists(desktop + "\\BeamDraft.lnk"));
+}
+
 TEST_F(ProductInstall, WithoutSuppliedConfigurationTheSettingsHoldOnlyTheLanguage) {
     request.path = target + "\\";
     ChooseLanguage(1);

@@ -52,7 +52,8 @@ public:
     bool Enabled(int id) const { return ::IsWindowEnabled(Item(id)) != FALSE; }
     bool AutoChecked() const { return ::IsDlgButtonChecked(Handle(), IDC_AUTO_INSTALL) == BST_CHECKED; }
     void ClickAuto() const { ::SendMessageW(Item(IDC_AUTO_INSTALL), BM_CLICK, 0, 0); }
-    void Type(const std::string& path) const { ::SetWindowTextW(Item(IDC_INSTALL_PATH), win::FromAnsi(path).c_str()); }
+    void Type(const std::string& path) const { TypeWide(win::FromAnsi(path)); }
+    void TypeWide(const std::wstring& path) const { ::SetWindowTextW(Item(IDC_INSTALL_PATH), path.c_str()); }
     void ChooseVersion(int row) const {
         ::SendMessageW(Item(IDC_VERSION_LIST), CB_SETCURSEL, static_cast<WPARAM>(row), 0);
     }
@@ -139,6 +140,7 @@ TEST(InstallPathDialog, OkGivesTheTypedPathAsAnsiAndTheChosenVersion) {
     dialog.PressOk();
     EXPECT_FALSE(dialog.Request().findHost);
     EXPECT_EQ(dialog.Request().path, folder);
+    EXPECT_TRUE(dialog.Request().pathHeld);
     EXPECT_EQ(dialog.Request().versionIndex, 1);
 
     OpenPathDialog illustrator(3, InstallType::Illustrator);
@@ -148,6 +150,16 @@ TEST(InstallPathDialog, OkGivesTheTypedPathAsAnsiAndTheChosenVersion) {
     EXPECT_FALSE(illustrator.Request().findHost);
     EXPECT_EQ(illustrator.Request().path, "");
     EXPECT_EQ(illustrator.Request().versionIndex, 10);
+}
+
+TEST(InstallPathDialog, APathWithCharactersTheCodePageLacksIsMarkedNotHeld) {
+    // U+0100 has the look-alike "A" in code page 1252; U+0E01 is in neither 1252 nor 936.
+    for (const std::wstring& path : {std::wstring(L"C:\\\u0100pps"), std::wstring(L"C:\\x\u0E01")}) {
+        OpenPathDialog dialog(2, InstallType::Product);
+        dialog.TypeWide(path);
+        dialog.PressOk();
+        EXPECT_FALSE(dialog.Request().pathHeld) << ::GetACP();
+    }
 }
 
 }  // namespace

@@ -2,7 +2,8 @@
 //   extract_bench [rounds]
 // Builds a payload of the shipped shape (128 entries in the shipped folders,
 // about 118 MB, the largest 20 MB) under the temp folder, then times in each
-// round ExtractProductPayload and CopyFileA of exactly the files it writes,
+// round the integrity check plus ExtractProductPayload, as a command runs them,
+// and CopyFileA of exactly the files it writes,
 // alternating which goes first. Prints the medians and their ratio, and the
 // peak working set that one extraction adds to a fresh process: this process
 // has already peaked while building the inputs, so its own peak says nothing.
@@ -68,7 +69,25 @@ void FillChunk(std::vector<char>& buffer, uint32_t seed, uint64_t position) {
     }
 }
 
-void WriteData(win::File& out, uint32_t seed, uint32_t size, std::vector<char>& chunk) {
+// Appends to the installer and sums what it appends, as the packer does.
+class SummedWriter {
+public:
+    explicit SummedWriter(win::File& out) : out_(out) {}
+    void Write(const void* data, size_t size) {
+        out_.Write(data, size);
+        crc_ = payload::Crc32(crc_, data, size);
+        length_ += size;
+    }
+    payload::IntegrityBlock Block() const { return {length_, crc_}; }
+
+private:
+    win::File& out_;
+    uint32_t crc_ = 0;
+    uint64_t length_ = 0;
+};
+
+template <typename Out>
+void WriteData(Out& out, uint32_t seed, uint32_t size, std::vector<char>& chunk) {
     for (uint64_t done = 0; done < size; done += chunk.size()) {
         FillChunk(chunk, seed, done);
         out.Write(chunk.data(), static_cast<size_t>(std::min<uint64_t>(chunk.size(), size - done)));
@@ -84,13 +103,16 @@ void CreateFolders(const std::string& root, const std::vector<BenchEntry>& entri
     }
 }
 
-// The source files for the copy, and the installer: an image stand-in plus the archive.
-void MakeInputs(const std::string& sources, const std::string& installer, const std::vector<BenchEntry>& entries) {
+// The source files for the copy, and the installer: an image stand-in plus the
+// archive. Returns the block the packer would store for it.
+payload::IntegrityBlock MakeInputs(const std::string& sources, const std::string& installer,
+                                   const std::vector<BenchEntry>& entries) {
     std::vector<char> chunk(kMiB);
     CreateFolders(sources, entries);
     win::File setup = win::File::CreateAlways(installer);
     const std::string image(1 << 20, 'I');
     setup.Write(image.data(), image.size());
+    SummedWriter archive(setup);
     std::vector<uint32_t> offsets;
     uint64_t position = image.size();
     for (uint32_t i = 0; i < entries.size(); ++i) {
@@ -98,14 +120,15 @@ void MakeInputs(const std::string& sources, const std::string& installer, const 
         WriteData(source, i, entries[i].size, chunk);
         std::string header = entries[i].name;
         header.resize(payload::kNameHeaderSize, '\0');
-        setup.Write(header.data(), header.size());
-        WriteData(setup, i, entries[i].size, chunk);
+        archive.Write(header.data(), header.size());
+        WriteData(archive, i, entries[i].size, chunk);
         offsets.push_back(static_cast<uint32_t>(position));
         position += header.size() + entries[i].size;
     }
     offsets.push_back(static_cast<uint32_t>(position));
     offsets.push_back(static_cast<uint32_t>(offsets.size()));  // the count follows the table
-    setup.Write(offsets.data(), offsets.size() * sizeof(uint32_t));  // little-endian on x86
+    archive.Write(offsets.data(), offsets.size() * sizeof(uint32_t));  // little-endian on x86
+    return archive.Block();
 }
 
 double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
@@ -206,7 +229,7 @@ int main(int argc, char** argv) {
         written.push_back(entry);
         writtenBytes += entry.size;
     }
-    MakeInputs(sources, installer, entries);
+    const payload::IntegrityBlock block = MakeInputs(sources, installer, entries);
     ::CreateDirectoryA(windows.c_str(), nullptr);
     std::printf("payload: %zu entries, %.1f MiB, largest %.1f MiB; product mode writes %zu files, %.1f MiB\n",
                 entries.size(), MiB(payloadBytes), MiB(kLargestEntry), written.size(), MiB(writtenBytes));
@@ -221,7 +244,12 @@ int main(int argc, char** argv) {
         testing_support::RemoveTree(extracted);
         testing_support::RemoveTree(copied);
         ::CreateDirectoryA(extracted.c_str(), nullptr);
+        // As Setup.exe runs a command: the check, then the extraction.
         const auto extract = [&] {
+            if (payload::CheckPayloadIntegrity({installer, windows}, block).status != payload::IntegrityStatus::Intact) {
+                std::fprintf(stderr, "the integrity check failed\n");
+                std::exit(1);
+            }
             if (!payload::ExtractProductPayload(extracted, {installer, windows})) {
                 std::fprintf(stderr, "extraction failed\n");
                 std::exit(1);
@@ -244,13 +272,13 @@ int main(int argc, char** argv) {
             copyTime = Timed(copy);
             extractTime = Timed(extract);
         }
-        std::printf("round %d: extract %.3f s, copy %.3f s\n", round + 1, extractTime, copyTime);
+        std::printf("round %d: check and extract %.3f s, copy %.3f s\n", round + 1, extractTime, copyTime);
         extractTimes.push_back(extractTime);
         copyTimes.push_back(copyTime);
     }
 
     const double extractMedian = Median(extractTimes), copyMedian = Median(copyTimes);
-    std::printf("median of %d rounds: extract %.3f s (%.0f MiB/s), CopyFileA %.3f s (%.0f MiB/s), ratio %.3f\n",
+    std::printf("median of %d rounds: check and extract %.3f s (%.0f MiB/s), CopyFileA %.3f s (%.0f MiB/s), ratio %.3f\n",
                 rounds, extractMedian, MiB(writtenBytes) / extractMedian, copyMedian,
                 MiB(writtenBytes) / copyMedian, extractMedian / copyMedian);
     testing_support::RemoveTree(work);
