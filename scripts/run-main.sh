@@ -46,6 +46,7 @@ script=(
   "wait-message-box 300"
   "message-text"
   "press-ok"
+  "wait-closed 30"
   "wait-window 欢迎使用 30"
   "key esc"
   "wait-exit 30"

@@ -75,7 +75,7 @@ rm -rf "$drive_c/release/installed"; mkdir -p "$drive_c/release/installed"
 links_before=$(mktemp)
 out=$(drive "start $exe" "wait-window 欢迎使用 120" "click IDC_INSTALL" "wait-window 选择安装目录 60" \
   "type IDC_INSTALL_PATH C:\\release\\installed" "click IDOK" "wait-message-box 300" "message-text" "press-ok" \
-  "wait-window 欢迎使用 30" "key esc" "wait-exit 60")
+  "wait-closed 30" "wait-window 欢迎使用 30" "key esc" "wait-exit 60")
 check "product: the success message" "ok 安装成功!" "$(answer 8 "$out")"
 product=$drive_c/release/installed/BeamDraft
 for file in VRXPrograms/BeamDraft.exe $(cd "$payload" && find VRXFonts VRXDriver -type f | sort | head -n 5); do
@@ -114,10 +114,10 @@ plugin() {  # sets message
   local commands=("start $exe" "wait-window 欢迎使用 120" "select IDC_TYPE_LIST $2" "click IDC_INSTALL"
     "wait-window 选择安装目录 60" "checked IDC_AUTO_INSTALL")
   [ -n "${3:-}" ] && commands+=("select IDC_VERSION_LIST $3")
-  commands+=("click IDOK" "wait-message-box 300" "message-text" "press-ok" "wait-window 欢迎使用 30" "key esc" "wait-exit 60")
+  commands+=("click IDOK" "wait-message-box 300" "message-text" "press-ok" "wait-closed 30" "wait-window 欢迎使用 30" "key esc" "wait-exit 60")
   local out; out=$(drive "${commands[@]}")
   check "$1: the Auto box is checked" "ok 1" "$(answer 6 "$out")"
-  message=$(answer $((${#commands[@]} - 4)) "$out")
+  message=$(answer $((${#commands[@]} - 5)) "$out")
 }
 host() {  # host FOLDER SUBFOLDER...: a host's folders, under C:\release\hosts
   for sub in "${@:2}"; do mkdir -p "$drive_c/release/hosts/$1/$sub"; done
