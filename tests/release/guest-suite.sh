@@ -31,14 +31,15 @@ absent() { check "$1" absent "$( [ -e "$2" ] && echo present || echo absent)"; }
 stage() { echo "-- $arch: $1 ($(awk -v a="$suite_start" -v b="$(up)" 'BEGIN { printf "%.0f", b - a }') s)"; }
 
 # The GUI driver's answers, one per command, without carriage returns.
-drive() { wine 'Z:\share\bin\guidriver.exe' "$@" 2>&1 | tr -d '\r'; }
+# Bounded, so that one hung program fails its checks and not the whole job.
+drive() { timeout 120 wine 'Z:\share\bin\guidriver.exe' "$@" 2>&1 | tr -d '\r'; }
 probe() { wine 'Z:\share\bin\release_probe.exe' "$@" 2>&1 | tr -d '\r'; }
 answer() { sed -n "$1p" <<<"$2"; }
 
 # A fresh copy of the distribution in C:\release\NAME, with its SetupCfg.ini's language.
 distribution() {  # distribution NAME LANGUAGE_CODE -> prints the Windows path of its Setup.exe
   rm -rf "$drive_c/release/$1"; mkdir -p "$drive_c/release"
-  cp -r /share/dist "$drive_c/release/$1"
+  timeout 120 cp -r /share/dist "$drive_c/release/$1"
   sed -i "s/^Language=.*/Language=$2\r/" "$drive_c/release/$1/SetupCfg.ini"
   echo "C:\\release\\$1\\Setup.exe"
 }
@@ -49,6 +50,9 @@ export DISPLAY=:99
 for _ in $(seq 100); do [ -S /tmp/.X11-unix/X99 ] && break; sleep 0.1; done
 # One Wine program lives through the whole job: when the last one ends, Wine's
 # services restart, which costs seconds at every next start.
+# The first program starts Wine's server and services alone: two programs
+# starting a cold prefix at once were seen to hang.
+timeout 300 wine 'Z:\share\bin\release_probe.exe' >/dev/null 2>&1
 wine 'Z:\share\bin\guidriver.exe' "wait-window __keeper__ 100000" >/dev/null 2>&1 &
 keeper=$!
 trap 'kill $keeper 2>/dev/null; wineserver -k; kill $xvfb 2>/dev/null' EXIT
