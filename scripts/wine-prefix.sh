@@ -73,6 +73,9 @@ setup)
     mv "$reg.new" "$reg"
     chmod a+r "$reg"
     wine_cmd regedit /S "Z:${reg//\//\\}"
+    # The desktop reads its settings when it starts, and wineboot has started it:
+    # let this prefix's Wine end so that the next program starts it anew.
+    "${as_user[@]}" env WINEPREFIX="$state/prefix" "$(wineserver_program)" -w 8>&- 9>&-
   fi
   rm -f "$reg.new"
   echo "prefix ready on display :$(cat "$state/display")"
