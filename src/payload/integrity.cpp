@@ -31,6 +31,16 @@ void PutLe32(unsigned char* bytes, uint32_t value) {
     for (int i = 0; i < 4; ++i) bytes[i] = static_cast<unsigned char>(value >> (8 * i));
 }
 
+// a * b modulo the polynomial, both bit-reflected (x^0 is the top bit).
+uint32_t MultiplyModPolynomial(uint32_t a, uint32_t b) {
+    uint32_t product = 0;
+    for (uint32_t bit = 1u << 31; bit != 0; bit >>= 1) {
+        if (a & bit) product ^= b;
+        b = b & 1 ? b >> 1 ^ 0xEDB88320u : b >> 1;
+    }
+    return product;
+}
+
 }  // namespace
 
 uint32_t Crc32(uint32_t crc, const void* data, size_t size) {
@@ -51,6 +61,17 @@ uint32_t Crc32(uint32_t crc, const void* data, size_t size) {
     }
     for (; size > 0; ++bytes, --size) crc = crc >> 8 ^ tables[0][(crc ^ *bytes) & 0xFF];
     return ~crc;
+}
+
+// Appending n zero bytes multiplies the first sum by x^(8n); the second adds on.
+uint32_t Crc32Combine(uint32_t first, uint32_t second, uint64_t secondLength) {
+    uint32_t shift = 1u << 31;        // x^0
+    uint32_t power = 1u << (31 - 8);  // x^8: one byte
+    for (; secondLength != 0; secondLength >>= 1) {
+        if (secondLength & 1) shift = MultiplyModPolynomial(power, shift);
+        power = MultiplyModPolynomial(power, power);
+    }
+    return MultiplyModPolynomial(shift, first) ^ second;
 }
 
 IntegrityBlock ReadIntegrityFields(const unsigned char* fields) {

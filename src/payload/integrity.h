@@ -34,6 +34,9 @@ struct IntegrityBlock {
 
 // Continues a CRC-32 over more bytes; start with crc 0.
 uint32_t Crc32(uint32_t crc, const void* data, size_t size);
+// The CRC-32 of two pieces one after the other, from the sum of each and the
+// second one's length, so that the pieces can be summed at the same time.
+uint32_t Crc32Combine(uint32_t first, uint32_t second, uint64_t secondLength);
 
 // The block's fields, from the kIntegrityBlockSize - kIntegrityMarkerSize bytes after its marker.
 IntegrityBlock ReadIntegrityFields(const unsigned char* fields);
@@ -51,8 +54,21 @@ struct IntegrityResult {
     std::string reason;  // for people, when damaged
 };
 
-// Sums the archive of the file that reader reads (see WalkArchive for Reader)
-// and compares it with block, reading through one buffer of kCopyBufferSize bytes.
+// The bytes [begin, end) of a file.
+struct ByteRange {
+    uint64_t begin = 0, end = 0;
+};
+
+// The CRC-32 of range as reader reads it (see WalkArchive for Reader), through buffer.
+template <typename Reader>
+uint32_t SumRange(Reader& reader, ByteRange range, char* buffer, size_t bufferSize);
+
+// Sums the archive of the file that reader reads with sum (ByteRange -> CRC-32)
+// and compares it with block.
+template <typename Reader, typename Sum>
+IntegrityResult CheckIntegrity(Reader& reader, const IntegrityBlock& block, Sum sum);
+
+// The same, reading through one buffer of kCopyBufferSize bytes.
 template <typename Reader>
 IntegrityResult CheckIntegrity(Reader& reader, const IntegrityBlock& block);
 

@@ -47,7 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     constexpr size_t kFields = payload::kIntegrityBlockSize - payload::kIntegrityMarkerSize;
     if (size < kFields) return 0;
     const size_t split = data[0] * size / 256;
-    Require(payload::Crc32(payload::Crc32(0, data, split), data + split, size - split) == BitwiseCrc32(data, size));
+    const uint32_t whole = BitwiseCrc32(data, size);
+    Require(payload::Crc32(payload::Crc32(0, data, split), data + split, size - split) == whole);
+    Require(payload::Crc32Combine(payload::Crc32(0, data, split), payload::Crc32(0, data + split, size - split),
+                                  size - split) == whole);
     payload::IntegrityBlock block = payload::ReadIntegrityFields(data);
     const uint8_t* file = data + kFields;
     const size_t fileSize = size - kFields;

@@ -26,6 +26,18 @@ TEST(Crc32, IsTheSumOfZipAndPngInAnyPieces) {
             << split;
 }
 
+TEST(Crc32, PiecesSummedApartCombineIntoTheSumOfTheWhole) {
+    const Bytes bytes = RandomBytes(5000, 11);
+    const uint32_t whole = payload::Crc32(0, bytes.data(), bytes.size());
+    for (size_t split : {0, 1, 63, 64, 2500, 4999, 5000}) {
+        const uint32_t first = payload::Crc32(0, bytes.data(), split);
+        const uint32_t second = payload::Crc32(0, bytes.data() + split, bytes.size() - split);
+        EXPECT_EQ(payload::Crc32Combine(first, second, bytes.size() - split), whole) << split;
+    }
+    // A second piece of zeros beyond 4 GiB: the length's high bits count too.
+    EXPECT_NE(payload::Crc32Combine(whole, 0, uint64_t{1} << 32), payload::Crc32Combine(whole, 0, 0));
+}
+
 class ArchiveIntegrity : public ::testing::Test {
 protected:
     void SetUp() override {
