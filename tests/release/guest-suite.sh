@@ -31,8 +31,12 @@ absent() { check "$1" absent "$( [ -e "$2" ] && echo present || echo absent)"; }
 stage() { echo "-- $arch: $1 ($(awk -v a="$suite_start" -v b="$(up)" 'BEGIN { printf "%.0f", b - a }') s)"; }
 
 # The GUI driver's answers, one per command, without carriage returns.
-# Bounded, so that one hung program fails its checks and not the whole job.
-drive() { timeout 120 wine 'Z:\share\bin\guidriver.exe' "$@" 2>&1 | tr -d '\r'; }
+# Bounded, so that one hung program fails its checks and not the whole job;
+# what hung is listed in /share/hung.
+drive() {
+  timeout 120 wine 'Z:\share\bin\guidriver.exe' "$@" 2>&1 | tr -d '\r'
+  [ "${PIPESTATUS[0]}" -ne 124 ] || echo "guidriver $1" >>/share/hung
+}
 probe() { wine 'Z:\share\bin\release_probe.exe' "$@" 2>&1 | tr -d '\r'; }
 answer() { sed -n "$1p" <<<"$2"; }
 
@@ -52,7 +56,7 @@ for _ in $(seq 100); do [ -S /tmp/.X11-unix/X99 ] && break; sleep 0.1; done
 # services restart, which costs seconds at every next start.
 # The first program starts Wine's server and services alone: two programs
 # starting a cold prefix at once were seen to hang.
-timeout 300 wine 'Z:\share\bin\release_probe.exe' >/dev/null 2>&1
+timeout 300 wine 'Z:\share\bin\release_probe.exe' >/dev/null 2>&1 || [ $? -ne 124 ] || echo "the first Wine program" >>/share/hung
 wine 'Z:\share\bin\guidriver.exe' "wait-window __keeper__ 100000" >/dev/null 2>&1 &
 keeper=$!
 trap 'kill $keeper 2>/dev/null; wineserver -k; kill $xvfb 2>/dev/null' EXIT
@@ -246,4 +250,10 @@ planted_libraries_case() {
 for case in ${cases:-main_window product plugins driver planted_libraries}; do "${case}_case"; done
 echo "$failures" >"/share/failures-$arch"
 stage "done"
+# A failure after a hang is told apart (101), so that the host may tell a
+# random hang of the emulated machine from a failure of the program.
+if [ "$failures" -gt 0 ] && [ -s /share/hung ]; then
+  sed 's/^/hung: /' /share/hung
+  exit 101
+fi
 exit $((failures > 100 ? 100 : failures))
