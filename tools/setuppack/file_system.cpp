@@ -7,7 +7,6 @@
 
 #include "copy_range.h"
 #include "errors.h"
-#include "payload/integrity.h"
 
 namespace fs = std::filesystem;
 
@@ -52,7 +51,6 @@ OutputFile::OutputFile(const std::string& path) : path_(path), file_(SystemFile:
 
 void OutputFile::Write(const void* buffer, size_t size) {
     if (!file_.Write(buffer, size)) Fail(path_, "write failed");
-    if (summing_) sum_ = payload::Crc32(sum_, buffer, size);
 }
 
 void OutputFile::WriteAt(uint64_t position, const void* buffer, size_t size) {
@@ -62,8 +60,7 @@ void OutputFile::WriteAt(uint64_t position, const void* buffer, size_t size) {
 void OutputFile::Append(InputFile& source, uint64_t position, uint64_t size, std::vector<char>& buffer,
                         Progress* progress) {
     const CopySteps steps = {
-        // A sum needs the bytes, which a copy inside the kernel never shows.
-        [&](uint64_t at, size_t piece) { return summing_ ? 0 : file_.CopyInKernel(source.file_, at, piece); },
+        [&](uint64_t at, size_t piece) { return file_.CopyInKernel(source.file_, at, piece); },
         [&](uint64_t at, char* bytes, size_t piece) { source.ReadAt(at, bytes, piece); },
         [&](const char* bytes, size_t piece) { Write(bytes, piece); },
     };

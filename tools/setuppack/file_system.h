@@ -34,19 +34,14 @@ public:
     explicit OutputFile(const std::string& path);  // creates or truncates
     void Write(const void* buffer, size_t size);
     // Appends size bytes of source from position: inside the kernel where the
-    // system can, through buffer where it cannot or where the bytes are summed.
+    // system can, through buffer where it cannot.
     void Append(InputFile& source, uint64_t position, uint64_t size, std::vector<char>& buffer, Progress* progress);
     void WriteAt(uint64_t position, const void* buffer, size_t size);  // over what was written; call Write no more
-    // From now on, a CRC-32 of every byte written after it (payload::Crc32).
-    void StartSum() { summing_ = true; }
-    uint32_t Sum() const { return sum_; }
     void Close();  // throws when the data did not reach the file
 
 private:
     std::string path_;
     SystemFile file_;
-    bool summing_ = false;
-    uint32_t sum_ = 0;
 };
 
 // The payload folder as a tree of names and sizes, in no particular order.
